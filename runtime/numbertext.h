@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace runtime {
+
+// A whole number as the game writes it: its digits after one space when it is
+// zero or positive, after "-" when negative (400 gives " 400", -200 "-200").
+QString numberText(qint64 value);
+
+} // namespace runtime
