@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include <QCoreApplication>
-#include <QTextStream>
+#include "runtime/project.h"
+#include "window/form1.h"
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QTextStream(stderr) << QStringLiteral("zapgrid: the game window is not built yet\n");
-    return 1;
+    return runtime::start(argc, argv, {[](runtime::Services &services) {
+                              return std::unique_ptr<runtime::Form>(new Form1(services));
+                          }});
 }

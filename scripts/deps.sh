@@ -19,4 +19,4 @@ ensure_packages() {
 }
 
 # What it takes to build the game and to run it.
-build_packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+build_packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core)

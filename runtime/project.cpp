@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/project.h"
+
+#include "runtime/dialogs.h"
+#include "runtime/gameclock.h"
+#include "runtime/randomstream.h"
+
+#include <QApplication>
+
+namespace runtime {
+
+int start(int &argc, char **argv, const ProjectDescription &project)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zapgrid"));
+    QApplication::setApplicationVersion(QStringLiteral(ZAPGRID_VERSION));
+    // The form's window goes away during every reload while the name prompt
+    // is up; that must not end the program. Closing the window ends it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ModalDialogs dialogs;
+    SeededStream random(SeededStream::entropySeed());
+    Services services{
+        dialogs,
+        random,
+        [](QObject *parent) { return new PreciseClock(parent); },
+        [] { QCoreApplication::exit(0); },
+    };
+    const std::unique_ptr<Form> form = project.makeStartupForm(services);
+    form->Show();
+    return QApplication::exec();
+}
+
+} // namespace runtime

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class QObject;
+
+namespace runtime {
+
+class Dialogs;
+class GameClock;
+class RandomStream;
+
+// What a form asks of the runtime besides its widgets. A real run gets the
+// real ones from start(); tests build their own.
+struct Services
+{
+    Dialogs &dialogs;
+    // The one random stream of the run.
+    RandomStream &random;
+    // A new, stopped clock owned by parent.
+    std::function<GameClock *(QObject *parent)> makeClock;
+    // Ends the program at once with exit status 0.
+    std::function<void()> endProgram;
+};
+
+// The start-up form: made once for the run, and shown at start-up.
+class Form
+{
+public:
+    virtual ~Form() = default;
+    // Loads the form if it is not loaded, then shows its window.
+    virtual void Show() = 0;
+};
+
+struct ProjectDescription
+{
+    std::function<std::unique_ptr<Form>(Services &)> makeStartupForm;
+};
+
+// Makes the application and its services, creates and shows the start-up
+// form, then dispatches events until the program ends. Returns the exit
+// status.
+int start(int &argc, char **argv, const ProjectDescription &project);
+
+} // namespace runtime

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Plays the built game as a person would, on a private X server: types a name,
+# clicks the three buttons, resets with Alt+R, and quits with Alt+E, which
+# must end the program with exit status 0.
+# Usage: play_under_xvfb.sh ZAPGRID_BINARY
+set -euo pipefail
+binary=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# xdotool's --sync waits forever; every wait here is bounded.
+find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+
+for n in $(seq 100 199); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
+export DISPLAY=:$n
+Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp 2>/dev/null &
+xvfb=$!
+game=
+trap 'kill $game $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+QT_QPA_PLATFORM=xcb "$binary" &
+game=$!
+
+prompt=$(find_window '^Your Identity$') || fail "no name prompt"
+xdotool windowfocus --sync "$prompt"
+xdotool key ctrl+a type --delay 20 'Tester'
+xdotool key Return
+window=$(find_window '^Zapgrid by Brevanno$') || fail "no game window after the prompt"
+
+# The client area is 255 x 183 under the menu bar; click each button's centre.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+menu=$((HEIGHT - 183))
+for x in 56 124 196 56 124 196; do
+    xdotool mousemove --window "$window" "$x" $((menu + 72)) click 1
+    sleep 0.05
+done
+kill -0 "$game" 2>/dev/null || fail "the game died while clicking"
+
+xdotool windowfocus --sync "$window" key alt+r
+prompt=$(find_window '^Your Identity$') || fail "no new name prompt after Alt+R"
+xdotool windowfocus --sync "$prompt" key Return
+window=$(find_window '^Zapgrid by Brevanno$') || fail "no game window after the reset"
+kill -0 "$game" 2>/dev/null || fail "the game died after the reset"
+
+xdotool windowfocus --sync "$window" key alt+e
+status=0
+timeout 10 tail --pid="$game" -f /dev/null || fail "Alt+E did not end the game"
+wait "$game" || status=$?
+game=
+[ "$status" -eq 0 ] || fail "exit status $status after Alt+E"
+echo "played: window shown, clicks and a reset survived, Alt+E ended with status 0"

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+#include "window/form1.h"
+
+#include "rules/clickjudgement.h"
+#include "rules/score.h"
+#include "rules/targetchoice.h"
+#include "runtime/dialogs.h"
+#include "runtime/dispatch.h"
+#include "runtime/gameclock.h"
+#include "window/formtemplate.h"
+#include "window/formwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+Form1::Form1(runtime::Services &services) : m_services(services) {}
+
+Form1::~Form1() = default;
+
+void Form1::Show()
+{
+    if (!m_window) {
+        m_window = std::make_unique<FormWindow>(m_services.makeClock);
+        wire(*m_window);
+        Form_Load();
+        // The game's time runs from the moment the name is given.
+        m_window->Timer1->start(formtemplate::Timer1Interval);
+    }
+    m_window->show();
+}
+
+void Form1::Unload()
+{
+    if (!m_window)
+        return;
+    // The window may be inside the very event that unloads it (a tick, a menu
+    // item), so it is deleted once that event is over. Until then it is
+    // hidden and its clock stopped, so nothing of it reaches the game.
+    m_window->Timer1->stop();
+    m_window->hide();
+    m_window.release()->deleteLater();
+}
+
+void Form1::Form_Load()
+{
+    m_state.playerName =
+        m_services.dialogs.textPrompt(QStringLiteral("So, what's your name?"),
+                                      QStringLiteral("Your Identity"), QStringLiteral("No-Name"));
+    choose();
+}
+
+void Form1::Command1_Click(qint16 Index)
+{
+    rules::Command1_Click(m_state, *this, m_services.random, Index);
+}
+
+void Form1::Timer1_Timer()
+{
+    m_services.dialogs.message(rules::scoreMessage(m_state), QStringLiteral("Your Score!"));
+    reload();
+}
+
+void Form1::mnuReset_Click()
+{
+    reload();
+}
+
+void Form1::mnuEnd_Click()
+{
+    m_services.endProgram();
+}
+
+void Form1::choose()
+{
+    rules::choose(*this, m_services.random);
+}
+
+void Form1::reload()
+{
+    Unload();
+    Show();
+    // Only now, once the new name is in and the first mark drawn.
+    m_state.hits = 0;
+    m_state.clicks = 0;
+}
+
+bool Form1::markVisible(int index) const
+{
+    // The window's own visibility does not count: a mark set to show is
+    // visible even while the window is still hidden during its load.
+    return !m_window->Label1.at(index)->isHidden();
+}
+
+void Form1::setMarkVisible(int index, bool visible)
+{
+    m_window->Label1.at(index)->setVisible(visible);
+}
+
+void Form1::setFeedback(const QString &text)
+{
+    m_window->Label2->setText(text);
+}
+
+void Form1::setTally(const QString &text)
+{
+    m_window->Label3->setText(text);
+}
+
+// Every event of a loaded window reaches its handler here, through the
+// runtime's dispatch, which reports an overflow that escapes a handler.
+void Form1::wire(FormWindow &window)
+{
+    const auto handle = [this](auto handler) {
+        runtime::dispatch(m_services.dialogs, handler);
+    };
+    for (qint16 i = 0; i < 3; ++i) {
+        connect(window.Command1[i], &QPushButton::clicked, this,
+                [this, handle, i] { handle([this, i] { Command1_Click(i); }); });
+    }
+    connect(window.Timer1, &runtime::GameClock::ticked, this,
+            [this, handle] { handle([this] { Timer1_Timer(); }); });
+    connect(window.mnuReset, &QAction::triggered, this,
+            [this, handle] { handle([this] { mnuReset_Click(); }); });
+    connect(window.mnuEnd, &QAction::triggered, this,
+            [this, handle] { handle([this] { mnuEnd_Click(); }); });
+    // Closing the window is the end of the program, as the last window's
+    // close always is; the runtime no longer quits by itself for it.
+    connect(&window, &FormWindow::closeRequested, this, [this] { m_services.endProgram(); });
+}

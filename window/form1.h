@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "rules/formview.h"
+#include "rules/gamestate.h"
+#include "runtime/project.h"
+
+#include <QObject>
+
+#include <memory>
+
+class FormWindow;
+
+// The game's one form, alive for the whole run. It owns the game state; its
+// window is made from the template when the form is loaded and destroyed when
+// it is unloaded, and the state outlives both. Each handler is named after the
+// control and event it answers.
+class Form1 final : public QObject, public rules::FormView, public runtime::Form
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(runtime::Services &services);
+    ~Form1() override;
+
+    void Show() override;
+    // Destroys the window and its controls and stops the game clock.
+    void Unload();
+
+    const rules::GameState &state() const { return m_state; }
+    // The loaded window, or nullptr while the form is unloaded.
+    FormWindow *loadedWindow() const { return m_window.get(); }
+
+    void Form_Load();
+    // 0 <= Index <= 2: Left, Middle, Right.
+    void Command1_Click(qint16 Index);
+    void Timer1_Timer();
+    void mnuReset_Click();
+    void mnuEnd_Click();
+    void choose();
+
+    bool markVisible(int index) const override;
+    void setMarkVisible(int index, bool visible) override;
+    void setFeedback(const QString &text) override;
+    void setTally(const QString &text) override;
+
+private:
+    void reload();
+    void wire(FormWindow &window);
+
+    runtime::Services &m_services;
+    rules::GameState m_state;
+    std::unique_ptr<FormWindow> m_window;
+};

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#include "window/formwindow.h"
+
+#include "runtime/gameclock.h"
+#include "window/formtemplate.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+template <typename Widget> Widget *place(QWidget *client, const formtemplate::Control &control)
+{
+    auto *widget = new Widget(QString::fromLatin1(control.caption), client);
+    widget->setGeometry(formtemplate::toPixels(control.twips));
+    QFont font = widget->font();
+    font.setFamilies(formtemplate::fontFamilies());
+    font.setPointSizeF(control.pointSize);
+    font.setWeight(control.weight);
+    widget->setFont(font);
+    return widget;
+}
+
+QLabel *placeLabel(QWidget *client, const formtemplate::Control &control,
+                   Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *label = place<QLabel>(client, control);
+    // Labels show their text as it is: no markup, no access keys.
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+FormWindow::FormWindow(const std::function<runtime::GameClock *(QObject *)> &makeClock)
+    : Timer1(makeClock(this))
+{
+    // A fixed layout: the title bar offers close and minimise, not maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromLatin1(formtemplate::caption));
+
+    mnuReset = menuBar()->addAction(QString::fromLatin1(formtemplate::mnuResetCaption));
+    mnuEnd = menuBar()->addAction(QString::fromLatin1(formtemplate::mnuEndCaption));
+
+    auto *client = new QWidget(this);
+    client->setFixedSize(formtemplate::toPixels(formtemplate::clientTwips));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (int i = 0; i < 3; ++i) {
+        Command1[i] = place<QPushButton>(client, formtemplate::Command1[i]);
+        Command1[i]->setAutoDefault(false);
+        Label1[i] = placeLabel(client, formtemplate::Label1[i]);
+        Label1[i]->hide();
+    }
+    Label2 = placeLabel(client, formtemplate::Label2);
+    Label3 = placeLabel(client, formtemplate::Label3, Qt::AlignHCenter);
+
+    setTabOrder(Command1[0], Command1[1]);
+    setTabOrder(Command1[1], Command1[2]);
+    Command1[0]->setFocus();
+}
+
+bool FormWindow::event(QEvent *event)
+{
+    // No game time passes while one of the program's modal dialogs is open.
+    if (event->type() == QEvent::WindowBlocked)
+        Timer1->pause();
+    else if (event->type() == QEvent::WindowUnblocked)
+        Timer1->resume();
+    return QMainWindow::event(event);
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT closeRequested();
+}
