@@ -28,6 +28,9 @@ void Form1::Show()
         m_window->Timer1->start(formtemplate::Timer1Interval);
     }
     m_window->show();
+    // The keyboard goes to the game as soon as its window is back, even where
+    // no window manager hands the focus on from the closed prompt.
+    m_window->activateWindow();
 }
 
 void Form1::Unload()

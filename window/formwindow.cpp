@@ -59,9 +59,14 @@ FormWindow::FormWindow(const std::function<runtime::GameClock *(QObject *)> &mak
         Command1[i]->setAutoDefault(false);
         Label1[i] = placeLabel(client, formtemplate::Label1[i]);
         Label1[i]->hide();
+        // Three marks read alike; a screen reader tells them apart by this,
+        // and which one shows by its visible state.
+        Label1[i]->setAccessibleDescription(tr("Mark above %1").arg(Command1[i]->text()));
     }
     Label2 = placeLabel(client, formtemplate::Label2);
+    Label2->setAccessibleDescription(tr("Feedback"));
     Label3 = placeLabel(client, formtemplate::Label3, Qt::AlignHCenter);
+    Label3->setAccessibleDescription(tr("Tally"));
 
     setTabOrder(Command1[0], Command1[1]);
     setTabOrder(Command1[1], Command1[2]);

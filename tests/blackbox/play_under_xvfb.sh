@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Plays the built game as a person would, on a private X server: types a name,
-# clicks the three buttons, resets with Alt+R, and quits with Alt+E, which
-# must end the program with exit status 0.
+# clicks the three buttons, resets with Alt+R, plays from the keyboard, and
+# quits with Alt+E, which must end the program with exit status 0.
 # Usage: play_under_xvfb.sh ZAPGRID_BINARY
 set -euo pipefail
 binary=$1
@@ -36,13 +36,16 @@ for x in 56 124 196 56 124 196; do
 done
 kill -0 "$game" 2>/dev/null || fail "the game died while clicking"
 
+# From here on the keyboard alone, with no help to the focus: every window
+# and dialog must take it by itself.
 xdotool windowfocus --sync "$window" key alt+r
-prompt=$(find_window '^Your Identity$') || fail "no new name prompt after Alt+R"
-xdotool windowfocus --sync "$prompt" key Return
+find_window '^Your Identity$' >/dev/null || fail "no new name prompt after Alt+R"
+xdotool key Return
 window=$(find_window '^Zapgrid by Brevanno$') || fail "no game window after the reset"
+xdotool key space Tab space Tab space shift+Tab space
 kill -0 "$game" 2>/dev/null || fail "the game died after the reset"
 
-xdotool windowfocus --sync "$window" key alt+e
+xdotool key alt+e
 status=0
 timeout 10 tail --pid="$game" -f /dev/null || fail "Alt+E did not end the game"
 wait "$game" || status=$?
