@@ -3,7 +3,10 @@
 
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include <limits>
 
 namespace runtime {
 
@@ -15,6 +18,10 @@ QString ModalDialogs::textPrompt(const QString &prompt, const QString &title,
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
+    // A line edit stops at 32767 characters by default; a name is taken
+    // whole, however long.
+    if (auto *field = dialog.findChild<QLineEdit *>())
+        field->setMaxLength(std::numeric_limits<int>::max());
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
