@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: MIT
+// Times a click, an idle game and the game clock, each against a baseline
+// measured in the same run, and prints one table row for each.
+#include "fakes/fakedialogs.h"
+#include "fakes/manualclock.h"
+#include "runtime/gameclock.h"
+#include "runtime/randomstream.h"
+#include "window/form1.h"
+#include "window/formwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextStream>
+#include <QTimer>
+
+#include <algorithm>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+QTextStream out(stdout);
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void row(const QString &what, double measured, double baseline, const QString &unit)
+{
+    out << qSetFieldWidth(0) << "| " << what << " | " << QString::number(measured, 'f', 2) << ' '
+        << unit << " | " << QString::number(baseline, 'f', 2) << ' ' << unit << " | "
+        << QString::number(measured / baseline, 'f', 2) << "x |\n";
+    out.flush();
+}
+
+// Microseconds for each of `count` clicks on `press`, with the whole window
+// repainted after each, as the player would see it.
+std::vector<double> timeClicks(QWidget *window, int count, const std::function<void(int)> &press)
+{
+    std::vector<double> times;
+    times.reserve(count);
+    QElapsedTimer timer;
+    for (int i = 0; i < count; ++i) {
+        timer.start();
+        press(i);
+        window->repaint();
+        times.push_back(timer.nsecsElapsed() / 1000.0);
+        if (i % 64 == 0)
+            QCoreApplication::processEvents();
+    }
+    return times;
+}
+
+void benchClick(int count)
+{
+    // The game: a click on the mark's button or beside it, in turn.
+    FakeDialogs dialogs;
+    runtime::SeededStream random(1);
+    runtime::Services services{dialogs, random,
+                               [](QObject *parent) { return new ManualClock(parent); },
+                               [] {
+                               }};
+    Form1 form(services);
+    form.Show();
+    FormWindow *window = form.loadedWindow();
+    const auto target = [window] {
+        for (int i = 0; i < 3; ++i)
+            if (!window->Label1[i]->isHidden())
+                return i;
+        return 0;
+    };
+    // The baseline: the same window with its button on an empty slot.
+    FormWindow bare([](QObject *parent) { return new ManualClock(parent); });
+    QObject::connect(bare.Command1[0], &QPushButton::clicked, &bare, [] {});
+    bare.show();
+
+    for (int round = 0; round < 2; ++round) { // the first round warms up
+        const std::vector<double> game = timeClicks(window, count, [&](int i) {
+            window->Command1[(target() + i % 2) % 3]->click();
+            // A game holds 32767 clicks; start another before it is full.
+            if (form.state().clicks == 30000)
+                form.mnuReset_Click();
+        });
+        const std::vector<double> baseline =
+            timeClicks(&bare, count, [&](int) { bare.Command1[0]->click(); });
+        if (round == 1)
+            row(QStringLiteral("click with repaint, median of %1").arg(count), median(game),
+                median(baseline), QStringLiteral("us"));
+    }
+}
+
+double cpuMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// CPU time spent while the event loop runs for `ms` with nothing to do.
+double idleCpu(int ms)
+{
+    const double before = cpuMilliseconds();
+    QTimer::singleShot(ms, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+    return cpuMilliseconds() - before;
+}
+
+void benchIdle(int ms)
+{
+    QWidget empty;
+    empty.show();
+    const double baseline = idleCpu(ms);
+    empty.hide();
+
+    FakeDialogs dialogs;
+    runtime::SeededStream random(1);
+    runtime::Services services{dialogs, random,
+                               [](QObject *parent) { return new runtime::PreciseClock(parent); },
+                               [] {
+                               }};
+    Form1 form(services);
+    form.Show();
+    const double game = idleCpu(ms);
+    row(QStringLiteral("CPU in %1 s of an idle game").arg(ms / 1000), game, baseline,
+        QStringLiteral("ms"));
+}
+
+// How far each game's end is from 60000 ms after its name was given, beside a
+// bare precise QTimer started at the same moment.
+void benchClock(int games)
+{
+    QElapsedTimer clock;
+    std::vector<double> gameErrors, timerErrors;
+    qint64 gameStart = 0;
+    QTimer bare;
+    bare.setSingleShot(true);
+    bare.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&bare, &QTimer::timeout, [&] {
+        timerErrors.push_back(std::abs(clock.nsecsElapsed() / 1e6 - gameStart / 1e6 - 60000));
+    });
+
+    FakeDialogs dialogs;
+    dialogs.whileOpen = [&] {
+        if (dialogs.log.last().startsWith(QStringLiteral("message"))) {
+            gameErrors.push_back(std::abs(clock.nsecsElapsed() / 1e6 - gameStart / 1e6 - 60000));
+            if (int(gameErrors.size()) == games)
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+    };
+    runtime::SeededStream random(1);
+    runtime::Services services{dialogs, random,
+                               [&](QObject *parent) {
+                                   // Made as a load begins; the name is given at once, so its game
+                                   // starts now.
+                                   QTimer::singleShot(0, parent, [&] {
+                                       gameStart = clock.nsecsElapsed();
+                                       bare.start(60000);
+                                   });
+                                   return new runtime::PreciseClock(parent);
+                               },
+                               [] {
+                               }};
+    clock.start();
+    Form1 form(services);
+    form.Show();
+    QApplication::exec();
+    row(QStringLiteral("game end off 60000 ms, median of %1").arg(games), median(gameErrors),
+        median(timerErrors), QStringLiteral("ms"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    const int games = args.size() > 1 ? args.at(1).toInt() : 3;
+    out << "| measure | zapgrid | baseline | ratio |\n|---|---|---|---|\n";
+    benchClick(10000);
+    benchIdle(10000);
+    if (games > 0)
+        benchClock(games);
+    return 0;
+}
