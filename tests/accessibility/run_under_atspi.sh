@@ -11,13 +11,11 @@ fi
 binary=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-for n in $(seq 200 299); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp 2>/dev/null &
-xvfb=$!
+source "$here/../lib/xvfb.sh"
+
 game=
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+trap 'kill $game ${xvfb_pid:-} 2>/dev/null || true' EXIT
+start_xvfb
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$binary" &
 game=$!

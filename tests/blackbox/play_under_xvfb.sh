@@ -10,13 +10,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # xdotool's --sync waits forever; every wait here is bounded.
 find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 
-for n in $(seq 100 199); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 800x600x24 -nolisten tcp 2>/dev/null &
-xvfb=$!
+source "$(dirname "$0")/../lib/xvfb.sh"
+
 game=
-trap 'kill $game $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $game ${xvfb_pid:-} 2>/dev/null || true' EXIT
+start_xvfb
 
 QT_QPA_PLATFORM=xcb "$binary" &
 game=$!

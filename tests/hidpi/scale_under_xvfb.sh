@@ -9,13 +9,11 @@ binary=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
 shots=$(mktemp -d)
 
-for n in $(seq 300 399); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
-xvfb=$!
+source "$(dirname "$0")/../lib/xvfb.sh"
+
 game=
-trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$shots"' EXIT
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $game ${xvfb_pid:-} 2>/dev/null || true; rm -rf "$shots"' EXIT
+start_xvfb 1280x1024
 
 # Prints the game window's width and height at a scale factor.
 window_size() {

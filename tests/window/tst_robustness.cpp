@@ -37,6 +37,15 @@ qint64 residentKiB()
     return fields.value(1).toLongLong() * 4;
 }
 
+// Resident memory has grown by less than 2 MiB since `before`.
+void verifyFlat(qint64 before)
+{
+    if (!residentMemoryIsMeaningful)
+        return;
+    const qint64 growth = residentKiB() - before;
+    QVERIFY2(growth < 2048, qPrintable(QStringLiteral("grew by %1 KiB").arg(growth)));
+}
+
 void deleteUnloadedWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -81,6 +90,23 @@ struct Game
         }
     }
     int clicksSinceEvents = 0;
+
+    // Clicks count times, a hit where hitAt says so; returns the hits.
+    qint64 clickMany(int count, const std::function<bool(int)> &hitAt)
+    {
+        qint64 hits = 0;
+        for (int i = 0; i < count; ++i) {
+            const bool hit = hitAt(i);
+            hits += hit;
+            click(hit);
+        }
+        return hits;
+    }
+    void reset()
+    {
+        window()->mnuReset->trigger();
+        deleteUnloadedWindows();
+    }
 };
 
 } // namespace
@@ -105,12 +131,7 @@ void TestRobustness::overflowThroughTheButtonsIsReportedAndResetCleans()
     FakeDialogs dialogs;
     Game game(dialogs);
     game.form.Show();
-    qint64 hits = 0;
-    for (int i = 0; i < 32767; ++i) {
-        const bool hit = i % 3 == 0;
-        hits += hit;
-        game.click(hit);
-    }
+    const qint64 hits = game.clickMany(32767, [](int i) { return i % 3 == 0; });
     QCOMPARE(dialogs.log.size(), 1);
     const QString tally = game.window()->Label3->text();
     QCOMPARE(tally, QStringLiteral(" %1 correct of 32767").arg(hits));
@@ -123,8 +144,7 @@ void TestRobustness::overflowThroughTheButtonsIsReportedAndResetCleans()
     QCOMPARE(game.window()->Label3->text(), tally);
     QVERIFY(game.window()->isVisible());
 
-    game.window()->mnuReset->trigger();
-    deleteUnloadedWindows();
+    game.reset();
     QCOMPARE(game.form.state().clicks, qint16(0));
     QCOMPARE(game.form.state().hits, 0);
     game.click(true);
@@ -136,12 +156,7 @@ void TestRobustness::autoclickerIsCountedClickForClick()
     FakeDialogs dialogs;
     Game game(dialogs);
     game.form.Show();
-    qint64 hits = 0;
-    for (int i = 0; i < 32000; ++i) {
-        const bool hit = (i * 7) % 5 < 3;
-        hits += hit;
-        game.click(hit);
-    }
+    qint64 hits = game.clickMany(32000, [](int i) { return (i * 7) % 5 < 3; });
     QCOMPARE(game.form.state().clicks, qint16(32000));
     QCOMPARE(game.form.state().hits, hits);
     QCOMPARE(game.window()->Label3->text(), QStringLiteral(" %1 correct of 32000").arg(hits));
@@ -149,23 +164,15 @@ void TestRobustness::autoclickerIsCountedClickForClick()
     // 100,000 more over four games, with a reset between them.
     qint64 before = 0;
     for (int round = 0; round < 4; ++round) {
-        game.window()->mnuReset->trigger();
-        deleteUnloadedWindows();
+        game.reset();
         if (round == 1)
             before = residentKiB();
-        hits = 0;
-        for (int i = 0; i < 25000; ++i) {
-            const bool hit = i % 2 == 0;
-            hits += hit;
-            game.click(hit);
-        }
+        hits = game.clickMany(25000, [](int i) { return i % 2 == 0; });
         QCOMPARE(game.form.state().clicks, qint16(25000));
         QCOMPARE(game.window()->Label3->text(), QStringLiteral(" %1 correct of 25000").arg(hits));
     }
     QCOMPARE(dialogs.log.count(QStringLiteral("error: Overflow")), 0);
-    if (residentMemoryIsMeaningful)
-        QVERIFY2(residentKiB() - before < 2048,
-                 qPrintable(QStringLiteral("grew by %1 KiB").arg(residentKiB() - before)));
+    verifyFlat(before);
 }
 
 void TestRobustness::thousandResetsLeaveOneWindowAndFlatMemory()
@@ -177,14 +184,11 @@ void TestRobustness::thousandResetsLeaveOneWindowAndFlatMemory()
     for (int i = 0; i < 1000; ++i) {
         if (i == 100)
             before = residentKiB();
-        game.window()->mnuReset->trigger();
-        deleteUnloadedWindows();
+        game.reset();
     }
     QCOMPARE(qApp->topLevelWidgets().size(), 1);
     QCOMPARE(dialogs.log.size(), 1001);
-    if (residentMemoryIsMeaningful)
-        QVERIFY2(residentKiB() - before < 2048,
-                 qPrintable(QStringLiteral("grew by %1 KiB").arg(residentKiB() - before)));
+    verifyFlat(before);
 }
 
 void TestRobustness::hostileNamesAreShownExactlyAsTyped_data()
@@ -286,10 +290,7 @@ void TestRobustness::endWorksFromEveryPlayingState()
             for (int i = 0; i < 32768; ++i)
                 game.click(true);
         },
-        [](Game &game) {
-            game.window()->mnuReset->trigger();
-            deleteUnloadedWindows();
-        },
+        [](Game &game) { game.reset(); },
     };
     for (const auto &reach : states) {
         FakeDialogs dialogs;

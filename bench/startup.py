@@ -1,0 +1,58 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""Start-up of the game against a minimal Qt Widgets program that shows the
+same kind of prompt: the time from exec to the prompt's window shown on the X
+server, and the peak resident memory by then. Medians over alternating runs,
+printed as table rows. Needs DISPLAY set to an X server.
+Usage: startup.py ZAPGRID MINIMAL_PROMPT [RUNS]"""
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+
+def visible(title):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                           capture_output=True)
+    return found.returncode == 0
+
+
+def peak_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    return 0
+
+
+def start_once(binary, title):
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb")
+    begin = time.monotonic()
+    game = subprocess.Popen([binary], env=env, stderr=subprocess.DEVNULL)
+    while not visible(title):
+        if time.monotonic() - begin > 20:
+            game.kill()
+            sys.exit(f"{binary}: no window titled {title!r}")
+    elapsed = (time.monotonic() - begin) * 1000
+    peak = peak_kib(game.pid)
+    game.kill()
+    game.wait()
+    return elapsed, peak
+
+
+def row(what, measured, baseline, unit):
+    print(f"| {what} | {measured:.1f} {unit} | {baseline:.1f} {unit} | "
+          f"{measured / baseline:.2f}x |")
+
+
+zapgrid, minimal = sys.argv[1], sys.argv[2]
+runs = int(sys.argv[3]) if len(sys.argv) > 3 else 10
+ours, theirs = [], []
+for _ in range(runs):
+    ours.append(start_once(zapgrid, "Your Identity"))
+    theirs.append(start_once(minimal, "Minimal Prompt"))
+row(f"start-up to the prompt, median of {runs}", statistics.median(t for t, _ in ours),
+    statistics.median(t for t, _ in theirs), "ms")
+row(f"peak memory at the prompt, median of {runs}", statistics.median(p for _, p in ours) / 1024,
+    statistics.median(p for _, p in theirs) / 1024, "MiB")
