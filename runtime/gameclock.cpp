@@ -10,6 +10,10 @@ PreciseClock::PreciseClock(QObject *parent) : GameClock(parent), m_timer(new QTi
     m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, [this] {
+        if (!m_deadline.hasExpired()) {
+            arm();
+            return;
+        }
         m_state = State::Stopped;
         Q_EMIT ticked();
     });
@@ -47,8 +51,18 @@ void PreciseClock::stop()
 void PreciseClock::run()
 {
     m_deadline = QDeadlineTimer(m_remaining, Qt::PreciseTimer);
-    m_timer->start(m_remaining);
     m_state = State::Running;
+    arm();
+}
+
+void PreciseClock::arm()
+{
+    // Waking up to 0.1% late, a wait that stops 100 ms short of the deadline
+    // still wakes before it; the last short wait is late by 0.1 ms at most.
+    using namespace std::chrono;
+    constexpr milliseconds lastStep{100};
+    const milliseconds left = ceil<milliseconds>(m_deadline.remainingTimeAsDuration());
+    m_timer->start(left > 2 * lastStep ? left - lastStep : left);
 }
 
 } // namespace runtime

@@ -233,7 +233,10 @@ void TestRobustness::hostileNamesAreShownExactlyAsTyped()
         format = box->textFormat();
         box->accept();
         // The reload's prompt follows; leave it as it comes.
-        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        QTimer::singleShot(0, [] {
+            if (QWidget *prompt = QApplication::activeModalWidget())
+                prompt->close();
+        });
     });
     game.clocks.last()->elapse();
 
