@@ -2,6 +2,7 @@
 #include "runtime/gameclock.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +15,7 @@ class TestGameClock : public QObject
 
 private Q_SLOTS:
     void ticksOnceAfterItsInterval();
+    void longWaitEndsOnTime();
     void pausedTimeDoesNotCount();
     void stoppedClockStaysSilent();
 };
@@ -33,6 +35,27 @@ void TestGameClock::ticksOnceAfterItsInterval()
     QVERIFY2(elapsed.elapsed() >= 100, qPrintable(QString::number(elapsed.elapsed())));
     QTest::qWait(200);
     QCOMPARE(ticks.size(), 1);
+}
+
+void TestGameClock::longWaitEndsOnTime()
+{
+    // Linux wakes a poll() of 6 s up to 6 ms late; the clock must not be.
+    runtime::PreciseClock clock;
+    QElapsedTimer elapsed;
+    qint64 tickedAt = 0;
+    // A plain event loop: QTest's waits sleep between their rounds.
+    QEventLoop loop;
+    connect(&clock, &runtime::GameClock::ticked, &loop, [&] {
+        tickedAt = elapsed.nsecsElapsed();
+        loop.quit();
+    });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    elapsed.start();
+    clock.start(6000ms);
+    loop.exec();
+    QVERIFY(tickedAt > 0);
+    const double lateMs = tickedAt / 1e6 - 6000;
+    QVERIFY2(lateMs >= 0 && lateMs < 4, qPrintable(QString::number(lateMs)));
 }
 
 void TestGameClock::pausedTimeDoesNotCount()
