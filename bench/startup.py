@@ -13,8 +13,12 @@ import time
 
 
 def visible(title):
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
-                           capture_output=True)
+    # xdotool can hang on a window that goes away under it: ask again.
+    try:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                               capture_output=True, timeout=1)
+    except subprocess.TimeoutExpired:
+        return False
     return found.returncode == 0
 
 
@@ -29,11 +33,12 @@ def peak_kib(pid):
 def start_once(binary, title):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")
     begin = time.monotonic()
-    game = subprocess.Popen([binary], env=env, stderr=subprocess.DEVNULL)
+    game = subprocess.Popen([binary], env=env, stderr=subprocess.PIPE)
     while not visible(title):
-        if time.monotonic() - begin > 20:
+        if game.poll() is not None or time.monotonic() - begin > 20:
             game.kill()
-            sys.exit(f"{binary}: no window titled {title!r}")
+            sys.exit(f"{binary}: no window titled {title!r}, exit {game.wait()}:\n"
+                     + game.stderr.read().decode(errors="replace")[-2000:])
     elapsed = (time.monotonic() - begin) * 1000
     peak = peak_kib(game.pid)
     game.kill()
