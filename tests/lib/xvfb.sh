@@ -7,7 +7,10 @@
 start_xvfb() {
     local number_file
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${1:-800x600}x24" -nolisten tcp 3>"$number_file" 2>/dev/null &
+    # -noreset: by default the server resets as its last client leaves, and
+    # a client connecting just then is refused.
+    Xvfb -displayfd 3 -screen 0 "${1:-800x600}x24" -nolisten tcp -noreset 3>"$number_file" \
+        2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do
         if [ -s "$number_file" ]; then
