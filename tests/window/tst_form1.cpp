@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "fakes/fakedialogs.h"
-#include "fakes/manualclock.h"
-#include "runtime/randomstream.h"
-#include "window/form1.h"
-#include "window/formwindow.h"
+#include "fakes/formfixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -19,40 +16,17 @@ namespace {
 
 const QString promptLine = QStringLiteral("prompt Your Identity: So, what's your name? [No-Name]");
 
-// A form on fake dialogs, a seeded stream and clocks the test runs by hand.
-struct Game
+struct OwnDialogs
 {
     FakeDialogs dialogs;
-    runtime::SeededStream random{5};
-    QList<ManualClock *> clocks;
-    int ended = 0;
-    runtime::Services services{dialogs, random,
-                               [this](QObject *parent) {
-                                   clocks << new ManualClock(parent);
-                                   return clocks.last();
-                               },
-                               [this] {
-                                   ++ended;
-                               }};
-    Form1 form{services};
+};
 
-    FormWindow *window() const { return form.loadedWindow(); }
-    ManualClock *clock() const { return clocks.last(); }
-    int target() const
-    {
-        for (int i = 0; i < 3; ++i)
-            if (!window()->Label1[i]->isHidden())
-                return i;
-        return -1;
-    }
-    int visibleMarks() const
-    {
-        int count = 0;
-        for (QLabel *mark : window()->Label1)
-            count += mark->isHidden() ? 0 : 1;
-        return count;
-    }
-    QPushButton *button(int index) const { return window()->Command1[index]; }
+// A form on fake dialogs that the game owns; the dialogs come first, so they
+// are made before the form that uses them.
+struct Game : OwnDialogs, FormFixture
+{
+    Game() : FormFixture(dialogs, 5) {}
+
     // Shows the form and makes its window the active one, as a player sees it.
     bool start()
     {

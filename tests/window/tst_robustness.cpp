@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "fakes/fakedialogs.h"
-#include "fakes/manualclock.h"
+#include "fakes/formfixture.h"
 #include "runtime/dialogs.h"
 #include "runtime/randomstream.h"
 #include "window/form1.h"
@@ -51,32 +51,10 @@ void deleteUnloadedWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// A form on the dialogs given, a seeded stream and clocks run by hand.
-struct Game
+struct Game : FormFixture
 {
-    explicit Game(runtime::Dialogs &dialogs) : services{dialogs, random, makeClock, end} {}
+    explicit Game(runtime::Dialogs &dialogs) : FormFixture(dialogs, 9) {}
 
-    runtime::SeededStream random{9};
-    QList<ManualClock *> clocks;
-    int ended = 0;
-    std::function<runtime::GameClock *(QObject *)> makeClock = [this](QObject *parent) {
-        clocks << new ManualClock(parent);
-        return clocks.last();
-    };
-    std::function<void()> end = [this] {
-        ++ended;
-    };
-    runtime::Services services;
-    Form1 form{services};
-
-    FormWindow *window() const { return form.loadedWindow(); }
-    int target() const
-    {
-        for (int i = 0; i < 3; ++i)
-            if (!window()->Label1[i]->isHidden())
-                return i;
-        return -1;
-    }
     // A click on the button under the mark, or on the next one along. Every
     // so often the events the clicks posted are handled, as the event loop
     // would between bursts of input; left to pile up, each new one is
