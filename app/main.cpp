@@ -4,7 +4,9 @@
 
 int main(int argc, char *argv[])
 {
-    return runtime::start(argc, argv, {[](runtime::Services &services) {
-                              return std::unique_ptr<runtime::Form>(new Form1(services));
-                          }});
+    return runtime::start(argc, argv,
+                          {QStringLiteral("io.github.brevanno.zapgrid"), QStringLiteral(":/icons"),
+                           [](runtime::Services &services) {
+                               return std::unique_ptr<runtime::Form>(new Form1(services));
+                           }});
 }

@@ -6,6 +6,8 @@
 #include "runtime/randomstream.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 namespace runtime {
 
@@ -14,6 +16,11 @@ int start(int &argc, char **argv, const ProjectDescription &project)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zapgrid"));
     QApplication::setApplicationVersion(QStringLiteral(ZAPGRID_VERSION));
+    QApplication::setDesktopFileName(project.desktopFileName);
+    QIcon icon;
+    for (const QFileInfo &file : QDir(project.iconFolder).entryInfoList(QDir::Files))
+        icon.addFile(file.filePath());
+    QApplication::setWindowIcon(icon);
     // The form's window goes away during every reload while the name prompt
     // is up; that must not end the program. Closing the window ends it.
     QApplication::setQuitOnLastWindowClosed(false);

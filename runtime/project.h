@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
@@ -36,6 +38,12 @@ public:
 
 struct ProjectDescription
 {
+    // The id of the program's desktop entry, without ".desktop": how a
+    // Wayland compositor and a dock match its windows to their menu entry.
+    QString desktopFileName;
+    // A folder holding the window icon of every window and dialog, one image
+    // file for each size.
+    QString iconFolder;
     std::function<std::unique_ptr<Form>(Services &)> makeStartupForm;
 };
 

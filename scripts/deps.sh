@@ -20,8 +20,9 @@ ensure_packages() {
 
 # What it takes to build the game and to run it.
 build_packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core)
-# What the tests add: the format check, a private X server and a player for
-# it, the accessibility bus and its Python client, pictures, and Debian's
-# package tools and validators.
-test_packages=(clang-format git xvfb xdotool imagemagick dbus-daemon at-spi2-core python3-pyatspi
-    dpkg-dev file desktop-file-utils appstream lintian)
+# What the tests add: the format check, a private X server, a window manager
+# and a player for it, a headless Wayland compositor with Qt's plugin for it,
+# the accessibility bus and its Python client, pictures, and Debian's package
+# tools and validators.
+test_packages=(clang-format git xvfb x11-utils xdotool openbox weston qt6-wayland imagemagick
+    dbus-daemon at-spi2-core python3-pyatspi dpkg-dev file desktop-file-utils appstream lintian)

@@ -2,19 +2,32 @@
 # SPDX-License-Identifier: MIT
 # Plays the built game as a person would, on a private X server: types a name,
 # clicks the three buttons, resets with Alt+R, plays from the keyboard, and
-# quits with Alt+E, which must end the program with exit status 0.
-# Usage: play_under_xvfb.sh ZAPGRID_BINARY
+# quits with Alt+E, which must end the program with exit status 0. With a
+# window manager named, it plays under that one, as on a desktop.
+# Usage: play_under_xvfb.sh ZAPGRID_BINARY [WINDOW_MANAGER]
 set -euo pipefail
 binary=$1
+window_manager=${2:-}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # xdotool's --sync waits forever; every wait here is bounded.
 find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 
 source "$(dirname "$0")/../lib/xvfb.sh"
 
-game=
-trap 'kill $game ${xvfb_pid:-} 2>/dev/null || true' EXIT
+game= wm=
+trap 'kill $game $wm ${xvfb_pid:-} 2>/dev/null || true' EXIT
 start_xvfb
+if [ -n "$window_manager" ]; then
+    "$window_manager" >/dev/null 2>&1 &
+    wm=$!
+    # A window manager announces itself on the root window once it runs.
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' && break
+        sleep 0.1
+    done
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' ||
+        fail "$window_manager did not start"
+fi
 
 QT_QPA_PLATFORM=xcb "$binary" &
 game=$!
