@@ -26,3 +26,8 @@ build_packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fo
 # tools and validators.
 test_packages=(clang-format git xvfb x11-utils xdotool openbox weston qt6-wayland imagemagick
     dbus-daemon at-spi2-core python3-pyatspi dpkg-dev file desktop-file-utils appstream lintian)
+# What the Windows build adds: the cross-compiler, Ninja and Qt's host tools
+# for Qt itself, the installer's compiler, and Wine with Windows' fonts to
+# test it all, played under openbox.
+windows_packages=(g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools nsis unzip wine64
+    fonts-wine xvfb xdotool openbox x11-utils)

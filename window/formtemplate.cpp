@@ -5,8 +5,8 @@ namespace formtemplate {
 
 QStringList fontFamilies()
 {
-    return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-            QStringLiteral("DejaVu Sans")};
+    return {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
 }
 
 } // namespace formtemplate

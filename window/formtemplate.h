@@ -57,9 +57,10 @@ inline constexpr Control Label3 = {"0 Correct of 0", {240, 2160, 3375, 375}, 13.
 
 inline constexpr std::chrono::milliseconds Timer1Interval{60000};
 
-// The classic face the layout was drawn for is not found on Linux. Liberation
-// Sans keeps Arial's metrics, close to it, and fits every caption at its size;
-// DejaVu Sans is wider but is on nearly every system.
+// In order of preference: the first that the system has is used. The face the
+// layout was drawn for is Windows' own, "Microsoft Sans Serif" today. Elsewhere
+// Liberation Sans keeps Arial's metrics, close to it, and fits every caption
+// at its size; DejaVu Sans is wider but is on nearly every system.
 QStringList fontFamilies();
 
 } // namespace formtemplate

@@ -11,6 +11,14 @@ window_manager=${2:-}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # xdotool's --sync waits forever; every wait here is bounded.
 find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+# Waits up to five seconds for a window to hold the keyboard focus.
+has_focus() {
+    for _ in $(seq 50); do
+        [ "$(xdotool getwindowfocus)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
 
 source "$(dirname "$0")/../lib/xvfb.sh"
 
@@ -50,9 +58,11 @@ kill -0 "$game" 2>/dev/null || fail "the game died while clicking"
 # From here on the keyboard alone, with no help to the focus: every window
 # and dialog must take it by itself.
 xdotool windowfocus --sync "$window" key alt+r
-find_window '^Your Identity$' >/dev/null || fail "no new name prompt after Alt+R"
+prompt=$(find_window '^Your Identity$') || fail "no new name prompt after Alt+R"
+has_focus "$prompt" || fail "the new name prompt did not take the focus"
 xdotool key Return
 window=$(find_window '^Zapgrid by Brevanno$') || fail "no game window after the reset"
+has_focus "$window" || fail "the game window did not take the focus back"
 xdotool key space Tab space Tab space shift+Tab space
 kill -0 "$game" 2>/dev/null || fail "the game died after the reset"
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "fakes/fakedialogs.h"
 #include "fakes/formfixture.h"
+#include "window/formtemplate.h"
 
 #include <QAction>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -113,6 +116,16 @@ void TestForm1::windowIsBuiltFromTheTemplate()
         QVERIFY(window->Label1[i]->fontMetrics().horizontalAdvance(QStringLiteral("HIT!")) <=
                 window->Label1[i]->width());
     }
+    // The face is the first of the template's that this system has.
+    const QStringList installed = QFontDatabase::families();
+    const QStringList families = formtemplate::fontFamilies();
+    const auto face = std::find_if(families.begin(), families.end(), [&](const QString &family) {
+        return installed.contains(family);
+    });
+    QVERIFY(face != families.end());
+    QCOMPARE(QFontInfo(game.button(0)->font()).family(), *face);
+    QCOMPARE(QFontInfo(window->Label1[0]->font()).family(), *face);
+
     QCOMPARE(window->Label2->geometry(), QRect(104, 104, 65, 25));
     QCOMPARE(window->Label3->geometry(), QRect(16, 144, 225, 25));
     QVERIFY(window->Label3->alignment() & Qt::AlignHCenter);

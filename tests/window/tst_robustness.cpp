@@ -18,6 +18,12 @@
 #include <QTest>
 #include <QTimer>
 
+#ifdef Q_OS_WIN
+#include <QtCore/qt_windows.h>
+
+#include <psapi.h>
+#endif
+
 namespace {
 
 // AddressSanitizer holds freed memory back in quarantine, so resident memory
@@ -28,13 +34,21 @@ constexpr bool residentMemoryIsMeaningful = false;
 constexpr bool residentMemoryIsMeaningful = true;
 #endif
 
+// The process's resident memory: its working set on Windows.
 qint64 residentKiB()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return qint64(counters.WorkingSetSize / 1024);
+#else
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.value(1).toLongLong() * 4;
+#endif
 }
 
 // Resident memory has grown by less than 2 MiB since `before`.
