@@ -8,6 +8,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 WORDS = ["Left!", "Middle!", "Right!"]
 
@@ -20,7 +21,11 @@ def fail(message):
 def wait_for(what, find, seconds=20):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        found = find()
+        try:
+            found = find()
+        except GLib.GError:
+            # An object went away while it was read: a window closing.
+            found = None
         if found:
             return found
         time.sleep(0.1)
