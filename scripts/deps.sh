@@ -29,5 +29,5 @@ test_packages=(clang-format git xvfb x11-utils xdotool openbox weston qt6-waylan
 # What the Windows build adds: the cross-compiler, Ninja and Qt's host tools
 # for Qt itself, the installer's compiler, and Wine with Windows' fonts to
 # test it all, played under openbox.
-windows_packages=(g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools nsis unzip wine64
+windows_packages=(g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools nsis unzip wine64 wine
     fonts-wine xvfb xdotool openbox x11-utils)
