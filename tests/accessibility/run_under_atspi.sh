@@ -31,7 +31,8 @@ fi
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=$platform "$binary" 2>"$log" &
 game=$!
-timeout 60 /usr/bin/python3 "$here/play_with_screen_reader.py" "${player_options[@]}" || { cat "$log"; exit 1; }
+timeout 60 /usr/bin/python3 "$here/play_with_screen_reader.py" "${player_options[@]}" ||
+    { cat "$log"; exit 1; }
 
 status=0
 timeout 10 tail --pid="$game" -f /dev/null || fail "End did not end the game"

@@ -14,14 +14,14 @@ start_wine() {
     mkdir -p "$WINEPREFIX"
     wineserver -p >/dev/null 2>&1
     wineboot -i >/dev/null 2>&1
-    # Whatever wineboot started makes no windows from here on.
-    wineserver -k
-    wineserver -w
-    wineserver -p >/dev/null 2>&1
     if [ "${1:-}" = desktop ]; then
         "$wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-        # The desktop is made at once and waited for: the first programs that
-        # race to make it can hang.
+        # wineboot has already made a plain desktop; the virtual one replaces
+        # it as the server starts afresh. It is made at once and waited for:
+        # the first programs that race to make it can hang.
+        wineserver -k
+        wineserver -w
+        wineserver -p >/dev/null 2>&1
         "$wine64" explorer /desktop=Default,1024x768 >/dev/null 2>&1 &
         timeout 30 xdotool search --sync --name 'Wine desktop' >/dev/null
     fi
