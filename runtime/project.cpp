@@ -3,11 +3,13 @@
 
 #include "runtime/dialogs.h"
 #include "runtime/gameclock.h"
+#include "runtime/platform.h"
 #include "runtime/randomstream.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QTimer>
 
 namespace runtime {
 
@@ -25,16 +27,22 @@ int start(int &argc, char **argv, const ProjectDescription &project)
     // is up; that must not end the program. Closing the window ends it.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    platform::prepare();
+
     ModalDialogs dialogs;
     SeededStream random(SeededStream::entropySeed());
+    std::unique_ptr<Form> form;
     Services services{
         dialogs,
         random,
         [](QObject *parent) { return new PreciseClock(parent); },
-        [] { QCoreApplication::exit(0); },
+        [&form] { platform::endProgram(form); },
     };
-    const std::unique_ptr<Form> form = project.makeStartupForm(services);
-    form->Show();
+    form = project.makeStartupForm(services);
+    // Shown from inside the event loop: in a browser, exec() hands control
+    // back to the page at once, and a modal dialog may wait only in the
+    // page's own loop.
+    QTimer::singleShot(0, &app, [&form] { form->Show(); });
     return QApplication::exec();
 }
 

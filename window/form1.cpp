@@ -27,7 +27,9 @@ void Form1::Show()
         // The game's time runs from the moment the name is given.
         m_window->Timer1->start(formtemplate::Timer1Interval);
     }
-    m_window->show();
+    // At the template's size wherever it runs, even where windows are shown
+    // full screen by default (a browser page).
+    m_window->showNormal();
     // The keyboard goes to the game as soon as its window is back, even where
     // no window manager hands the focus on from the closed prompt.
     m_window->activateWindow();

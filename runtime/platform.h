@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+
+namespace runtime {
+
+class Form;
+
+// What differs between the platforms the program runs on: a desktop, where
+// the window system places windows and the program's end is the end of the
+// process, and a browser page, which outlives the program.
+namespace platform {
+
+// Readies the application for its platform; called once it exists.
+void prepare();
+
+// Ends the program with exit status 0 as soon as the running handler has
+// returned. form is the start-up form, which a page that outlives the program
+// destroys so that nothing of the game is left running in it.
+void endProgram(std::unique_ptr<Form> &form);
+
+} // namespace platform
+} // namespace runtime

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#include "runtime/platform.h"
+
+#include <QCoreApplication>
+
+namespace runtime::platform {
+
+void prepare() {}
+
+void endProgram(std::unique_ptr<Form> &)
+{
+    // exec() returns, and the form goes with the rest of start().
+    QCoreApplication::exit(0);
+}
+
+} // namespace runtime::platform
