@@ -17,7 +17,7 @@ namespace {
 
 // A page has no window manager, so the program does its work: every window
 // and dialog is centred on the part of the page the program draws on, and
-// when a dialog closes the window below it takes the keyboard back.
+// when a dialog closes, a window still showing takes the keyboard back.
 class PageWindowManager final : public QObject
 {
 public:

@@ -1,0 +1,21 @@
+# SPDX-License-Identifier: MIT
+# What the browser build adds to the game's targets.
+
+# Emscripten catches a C++ exception only in code built for it, and Qt links
+# with catching turned off. The overflow travels from runtime_core through the
+# rules to the window's event dispatch, so those are built for it, and the
+# setting, given among the libraries, comes after Qt's. The program's entry
+# and start-up are not: exec() leaves them by a JavaScript exception, and code
+# built for exceptions would free their stack, where the application lives on.
+foreach(target runtime_core rules window)
+    target_compile_options(${target} PRIVATE -fexceptions)
+endforeach()
+target_link_libraries(zapgrid PRIVATE -fexceptions -sDISABLE_EXCEPTION_CATCHING=0)
+
+# Asyncify, which lets a modal dialog wait inside the page's event loop,
+# instruments every function that might be on the stack while one waits. The
+# list names code that never is (drawing, text, fonts, images, compression,
+# strings), so it is left as it was. Linked for size, as everything is
+# downloaded.
+target_link_libraries(zapgrid PRIVATE
+    -sASYNCIFY_REMOVE=@${CMAKE_CURRENT_LIST_DIR}/asyncify-remove.txt -Oz)

@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: MIT
+# The browser build's site, played in Debian's headless Chromium, driven by
+# playwright-core as the lock file pins it, installed into the build folder.
+find_program(NODE node REQUIRED)
+find_program(NPM npm REQUIRED)
+find_program(TESSERACT tesseract REQUIRED)
+set(node_dir ${CMAKE_BINARY_DIR}/web-tests)
+file(COPY ${CMAKE_CURRENT_LIST_DIR}/package.json ${CMAKE_CURRENT_LIST_DIR}/package-lock.json
+     DESTINATION ${node_dir})
+add_test(NAME web_setup COMMAND ${NPM} ci --no-audit --no-fund --loglevel=error
+         WORKING_DIRECTORY ${node_dir})
+set_tests_properties(web_setup PROPERTIES FIXTURES_SETUP web TIMEOUT 300)
+add_test(NAME web_play COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_chromium.js
+                               ${CMAKE_BINARY_DIR}/site)
+set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300
+                     ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
