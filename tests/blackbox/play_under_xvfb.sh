@@ -9,8 +9,18 @@ set -euo pipefail
 binary=$1
 window_manager=${2:-}
 fail() { echo "FAIL: $*" >&2; exit 1; }
-# xdotool's --sync waits forever; every wait here is bounded.
-find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+# Waits up to 20 seconds for a window to show. xdotool dies of an X error
+# when a window goes away while it searches, as the game's old window does
+# after a reload, so each search that finds nothing is tried again.
+find_window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && echo "$id" && return 0
+        sleep 0.2
+    done
+    return 1
+}
 # Waits up to five seconds for a window to hold the keyboard focus.
 has_focus() {
     for _ in $(seq 50); do

@@ -86,8 +86,8 @@ async function prompt(page, seconds) {
 }
 
 async function click(page, button) {
-    await page.mouse.click(button.x + await page.locator('#screen').evaluate((e) => e.getBoundingClientRect().left),
-        button.y + await page.locator('#screen').evaluate((e) => e.getBoundingClientRect().top));
+    const screen = await page.locator('#screen').boundingBox();
+    await page.mouse.click(screen.x + button.x, screen.y + button.y);
 }
 
 function expect(what, actual, wanted) {
