@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/project.h"
 
+#include "runtime/accessibility.h"
 #include "runtime/dialogs.h"
 #include "runtime/gameclock.h"
 #include "runtime/platform.h"
@@ -28,6 +29,7 @@ int start(int &argc, char **argv, const ProjectDescription &project)
     QApplication::setQuitOnLastWindowClosed(false);
 
     platform::prepare();
+    quietenUnshownWindows();
 
     ModalDialogs dialogs;
     SeededStream random(SeededStream::entropySeed());

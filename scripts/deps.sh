@@ -22,10 +22,11 @@ ensure_packages() {
 build_packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core)
 # What the tests add: the format check, a private X server, a window manager
 # and a player for it, a headless Wayland compositor with Qt's plugin for it,
-# the accessibility bus and its Python client, pictures, and Debian's package
-# tools and validators.
+# the accessibility bus and its Python client, a screen reader with its speech
+# service, pictures, and Debian's package tools and validators.
 test_packages=(clang-format git xvfb x11-utils xdotool openbox weston qt6-wayland imagemagick
-    dbus-daemon at-spi2-core python3-pyatspi dpkg-dev file desktop-file-utils appstream lintian)
+    dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher dpkg-dev file
+    desktop-file-utils appstream lintian)
 # What the Windows build adds: the cross-compiler, Ninja and Qt's host tools
 # for Qt itself, the installer's compiler, and Wine with Windows' fonts to
 # test it all, played under openbox.

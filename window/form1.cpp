@@ -9,6 +9,7 @@
 #include "runtime/gameclock.h"
 #include "window/formtemplate.h"
 #include "window/formwindow.h"
+#include "window/tallylabel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -79,6 +80,7 @@ void Form1::mnuEnd_Click()
 void Form1::choose()
 {
     rules::choose(*this, m_services.random);
+    m_window->describe();
 }
 
 void Form1::reload()
@@ -120,8 +122,11 @@ void Form1::wire(FormWindow &window)
         runtime::dispatch(m_services.dialogs, handler);
     };
     for (qint16 i = 0; i < 3; ++i) {
-        connect(window.Command1[i], &QPushButton::clicked, this,
-                [this, handle, i] { handle([this, i] { Command1_Click(i); }); });
+        connect(window.Command1[i], &QPushButton::clicked, this, [this, handle, i] {
+            handle([this, i] { Command1_Click(i); });
+            // Whatever became of the click, a screen reader tells it.
+            m_window->announceClick();
+        });
     }
     connect(window.Timer1, &runtime::GameClock::ticked, this,
             [this, handle] { handle([this] { Timer1_Timer(); }); });

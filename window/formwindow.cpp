@@ -3,6 +3,7 @@
 
 #include "runtime/gameclock.h"
 #include "window/formtemplate.h"
+#include "window/tallylabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -25,10 +26,11 @@ template <typename Widget> Widget *place(QWidget *client, const formtemplate::Co
     return widget;
 }
 
-QLabel *placeLabel(QWidget *client, const formtemplate::Control &control,
-                   Qt::Alignment alignment = Qt::AlignLeft)
+template <typename Label = QLabel>
+Label *placeLabel(QWidget *client, const formtemplate::Control &control,
+                  Qt::Alignment alignment = Qt::AlignLeft)
 {
-    auto *label = place<QLabel>(client, control);
+    auto *label = place<Label>(client, control);
     // Labels show their text as it is: no markup, no access keys.
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment | Qt::AlignTop);
@@ -65,12 +67,36 @@ FormWindow::FormWindow(const std::function<runtime::GameClock *(QObject *)> &mak
     }
     Label2 = placeLabel(client, formtemplate::Label2);
     Label2->setAccessibleDescription(tr("Feedback"));
-    Label3 = placeLabel(client, formtemplate::Label3, Qt::AlignHCenter);
+    Label3 = placeLabel<TallyLabel>(client, formtemplate::Label3, Qt::AlignHCenter);
     Label3->setAccessibleDescription(tr("Tally"));
+    describe();
 
     setTabOrder(Command1[0], Command1[1]);
     setTabOrder(Command1[1], Command1[2]);
     Command1[0]->setFocus();
+}
+
+void FormWindow::describe()
+{
+    setAccessibleDescription(markPlace());
+    for (QPushButton *button : Command1)
+        button->setAccessibleDescription(Label3->text());
+}
+
+void FormWindow::announceClick()
+{
+    // The news first: a reader works through the window's events in order.
+    Label3->announce(Label2->text() + QLatin1Char(' ') + markPlace());
+    describe();
+}
+
+QString FormWindow::markPlace() const
+{
+    for (const QLabel *mark : Label1) {
+        if (!mark->isHidden())
+            return mark->accessibleDescription();
+    }
+    return {};
 }
 
 bool FormWindow::event(QEvent *event)

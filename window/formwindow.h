@@ -9,6 +9,7 @@
 class QAction;
 class QLabel;
 class QPushButton;
+class TallyLabel;
 
 namespace runtime {
 class GameClock;
@@ -26,11 +27,20 @@ public:
     std::array<QPushButton *, 3> Command1{};
     std::array<QLabel *, 3> Label1{};
     QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
+    TallyLabel *Label3 = nullptr;
     QAction *mnuReset = nullptr;
     QAction *mnuEnd = nullptr;
     // Stopped until the game starts it.
     runtime::GameClock *Timer1 = nullptr;
+
+    // What a screen reader says of the game besides the controls' own texts:
+    // the window's description says where the mark is (read as the window
+    // appears), and the buttons' description gives the tally (read with the
+    // focused button). describe() brings both up to date.
+    void describe();
+    // Tells a screen reader at once the click's feedback and where the mark
+    // went, then describes the window anew.
+    void announceClick();
 
 Q_SIGNALS:
     // The player closed the window with the title bar's close control.
@@ -39,4 +49,8 @@ Q_SIGNALS:
 protected:
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    // "Mark above Middle!"
+    QString markPlace() const;
 };

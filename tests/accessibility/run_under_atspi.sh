@@ -4,8 +4,10 @@
 # accessibility bus, lets play_with_screen_reader.py play it through AT-SPI,
 # and checks that its End menu item ended the game with status 0. The display
 # is an X server, or with "wayland" a headless Weston, where the game must
-# announce its desktop entry's id and write no warning to its log.
-# Usage: run_under_atspi.sh ZAPGRID_BINARY [xcb|wayland]
+# announce its desktop entry's id and write no warning to its log. With
+# "orca", Orca reads the game on an X server under openbox, and
+# play_with_orca.py plays it from the keyboard by what Orca says.
+# Usage: run_under_atspi.sh ZAPGRID_BINARY [xcb|wayland|orca]
 set -euo pipefail
 if [ "${ZAPGRID_OWN_BUS:-}" != 1 ]; then
     ZAPGRID_OWN_BUS=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v 'fd limit' >&2)
@@ -18,13 +20,15 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$here/../lib/xvfb.sh"
 source "$here/../lib/weston.sh"
 
-game= log=$(mktemp) player_options=()
-trap 'kill $game ${xvfb_pid:-} ${weston_pid:-} 2>/dev/null || true
-      rm -rf "$log" ${XDG_RUNTIME_DIR:-}' EXIT
+game= log=$(mktemp) player=("$here/play_with_screen_reader.py") helpers=() orca=
+trap 'kill $game ${helpers[*]} $orca ${xvfb_pid:-} ${weston_pid:-} 2>/dev/null || true
+      # Orca runs once per user: the next play must not find this one.
+      [ -z "$orca" ] || timeout 10 tail --pid="$orca" -f /dev/null
+      rm -rf "$log" ${XDG_RUNTIME_DIR:-} ${orca_home:-}' EXIT
 if [ "$platform" = wayland ]; then
     start_weston
     # Headless Weston has no keyboard, so no window of it ever gets the focus.
-    player_options=(--no-keyboard)
+    player+=(--no-keyboard)
     # Mesa's EGL, which Qt's Wayland plugin loads where Mesa is installed,
     # leaks from a driver it has unloaded by the end; only a full unwind
     # shows the leak's way through Mesa, which lsan.supp lets be.
@@ -34,11 +38,38 @@ if [ "$platform" = wayland ]; then
 else
     start_xvfb
 fi
+if [ "$platform" = orca ]; then
+    platform=xcb
+    ! pgrep -u "$(id -u)" -x orca >/dev/null ||
+        fail "Orca already runs for this user, and Orca runs only once per user"
+    openbox >/dev/null 2>&1 &
+    helpers+=($!)
+    # Orca with nothing of a user's: its settings and speech come from a
+    # scratch home, and every utterance goes to its debug log, which Orca
+    # flushes every 50 ms (a customization it loads at start-up) for the play
+    # to follow. Each line keeps the time it was written at.
+    orca_home=$(mktemp -d) orca_log=$orca_home/orca-debug.log
+    mkdir -p "$orca_home/.local/share/orca"
+    printf '%s\n' 'from gi.repository import GLib' 'from orca import debug' \
+        'GLib.timeout_add(50, lambda: debug.debugFile.flush() or True)' \
+        >"$orca_home/.local/share/orca/orca-customizations.py"
+    HOME=$orca_home XDG_RUNTIME_DIR=$orca_home orca --debug-file="$orca_log" >/dev/null 2>&1 &
+    orca=$!
+    for _ in $(seq 200); do
+        grep -qs "SPEECH OUTPUT: 'Screen reader on.'" "$orca_log" && break
+        sleep 0.1
+    done
+    grep -qs "SPEECH OUTPUT: 'Screen reader on.'" "$orca_log" || fail "Orca did not start"
+    player=("$here/play_with_orca.py" "$orca_log")
+fi
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=$platform "$binary" 2>"$log" &
 game=$!
-timeout 60 /usr/bin/python3 "$here/play_with_screen_reader.py" "${player_options[@]}" ||
-    { cat "$log"; exit 1; }
+timeout 120 /usr/bin/python3 "${player[@]}" || {
+    cat "$log"
+    [ -z "${orca_log:-}" ] || { echo "== Orca said"; grep -a "SPEECH OUTPUT" "$orca_log"; }
+    exit 1
+}
 
 status=0
 timeout 10 tail --pid="$game" -f /dev/null || fail "End did not end the game"

@@ -2,6 +2,7 @@
 #include "fakes/fakedialogs.h"
 #include "fakes/formfixture.h"
 #include "window/formtemplate.h"
+#include "window/tallylabel.h"
 
 #include <QAction>
 #include <QFontDatabase>

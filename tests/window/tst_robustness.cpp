@@ -5,6 +5,7 @@
 #include "runtime/randomstream.h"
 #include "window/form1.h"
 #include "window/formwindow.h"
+#include "window/tallylabel.h"
 
 #include <QAction>
 #include <QApplication>

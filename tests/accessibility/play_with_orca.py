@@ -1,0 +1,143 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""Plays the running game from the keyboard alone, as a blind player does,
+while Orca reads it: after every key, the words Orca spoke (from its debug
+log) must tell what the game's accessible tree says happened. Prints the
+delay from Orca's echo of a press to its first word about the game.
+Usage: play_with_orca.py ORCA_DEBUG_LOG"""
+import re
+import statistics
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+from game_tree import WORDS, controls, fail, game_app, showing_mark, top_level, wait_for
+
+# "12:00:01.5 - SPEECH OUTPUT: 'Oops! Mark above Left!'{'established': False}"
+NEWS = re.compile(r"^(Left|Middle|Right|Oops)! Mark above (Left|Middle|Right)!$")
+SPOKEN = re.compile(r"^(\d+):(\d+):(\d+\.\d+) - SPEECH OUTPUT: '(.*?)' ?(?:\{.*\}|\[.*\]|None)?$")
+
+
+class Speech:
+    """What Orca has said, as (seconds, words), read from its log as it grows."""
+
+    def __init__(self, path):
+        self.log = open(path, errors="replace")
+        self.said = []
+
+    def _read(self):
+        for line in self.log.readlines():
+            spoken = SPOKEN.match(line)
+            if spoken:
+                hours, minutes, seconds, words = spoken.groups()
+                self.said.append((int(hours) * 3600 + int(minutes) * 60 + float(seconds), words))
+
+    def mark(self):
+        self._read()
+        return len(self.said)
+
+    def wait(self, since, what, accept, seconds=10):
+        """The first utterance since the mark that accept() takes, as
+        (seconds, words)."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            self._read()
+            for when, said in self.said[since:]:
+                if accept(said):
+                    return when, said
+            time.sleep(0.05)
+        heard = [said for _, said in self.said[since:]]
+        fail(f"Orca did not say {what}; it said {heard}")
+
+
+def key(*names):
+    subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
+
+
+speech = Speech(sys.argv[1])
+app = wait_for("the game on the accessibility bus", game_app)
+delays = []
+
+
+def named_window(role, name):
+    return wait_for(name, top_level(app, role, name))
+
+
+def enter_name(since, keys):
+    """Answers the prompt that Orca reads from the mark on."""
+    named_window(pyatspi.ROLE_DIALOG, "Your Identity")
+    speech.wait(since, "the prompt", lambda said: said == "Your Identity dialog.")
+    since = speech.mark()
+    if keys:
+        subprocess.run(["xdotool", "type", "--delay", "80", keys], check=True)
+    key("Return")
+    window = controls(named_window(pyatspi.ROLE_FRAME, "Zapgrid by Brevanno"))
+    # As the window appears, where the mark is.
+    speech.wait(since, "where the mark is", 
+                lambda said: said == "Mark above " + WORDS[showing_mark(window.marks)])
+    return window
+
+
+def focused(window):
+    return wait_for("a focused button", lambda: [
+        i for i, button in enumerate(window.buttons)
+        if button.getState().contains(pyatspi.STATE_FOCUSED)])[0]
+
+
+def click(window, hit):
+    """Tabs to the mark's button for a hit, or to another one for a miss,
+    and presses Space; Orca must say the feedback and where the mark went."""
+    target = showing_mark(window.marks)
+    wanted = target if hit else (target + 1) % 3
+    tabs = (wanted - focused(window)) % 3
+    if tabs:
+        since = speech.mark()
+        key(*["Tab"] * tabs)
+        # Each button read with the tally.
+        speech.wait(since, "the tally with the button", 
+                    lambda said: said == window.tally.name + ".")
+    clicks = int(window.tally.name.split()[-1])
+    since = speech.mark()
+    key("space")
+    # Nothing is asked of the game until Orca has spoken, so that the play's
+    # own questions do not hold up Orca's.
+    echoed, _ = speech.wait(since, "the key", lambda said: said == "space ")
+    told, said = speech.wait(since, "a click's feedback and the mark's place", NEWS.match)
+    if int(window.tally.name.split()[-1]) != clicks + 1:
+        fail(f"the click was not counted: {window.tally.name!r}")
+    if window.feedback.name != (WORDS[target] if hit else "Oops!"):
+        fail(f"a {'hit' if hit else 'miss'} on {WORDS[wanted]} reads {window.feedback.name!r}")
+    if said != f"{window.feedback.name} Mark above {WORDS[showing_mark(window.marks)]}":
+        fail(f"Orca said {said!r} of a {'hit' if hit else 'miss'} on {WORDS[wanted]}")
+    delays.append((told - echoed) * 1000)
+    print(f"{'hit ' if hit else 'miss'} on {WORDS[wanted]}: Orca said {said!r} "
+          f"{delays[-1]:.0f} ms after the key")
+
+
+window = enter_name(0, "Ann")
+for hit in (True, False, True, False, False, True):
+    click(window, hit)
+
+# Where am I: the focused button, and the tally.
+since = speech.mark()
+key("KP_Enter")
+speech.wait(since, "the tally on where-am-I",
+            lambda said: said == f"{WORDS[focused(window)]} push button {window.tally.name}.")
+
+since = speech.mark()
+key("alt+r")
+window = enter_name(since, "")
+# The window after a reload reads whole: all its controls, in flat review.
+since = speech.mark()
+key("KP_Add", "KP_Add")
+texts = ["Reset! End", "HIT!", "Left! Middle! Right!", "Oops!", "0 Correct of 0"]
+for text in texts:
+    speech.wait(since, f"{text!r} in the review of the window", lambda said: said == text)
+for hit in (False, True):
+    click(window, hit)
+
+print(f"Orca's first word about each click came {statistics.median(delays):.0f} ms "
+      f"(median) and at most {max(delays):.0f} ms after its echo of the key")
+key("alt+e")

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLabel>
+
+// The tally, and the game's status line for assistive technology: a screen
+// reader reads it as the window's status bar, and hears from inside it the
+// news of every click, told at once and unasked. The news takes no room and
+// draws nothing.
+class TallyLabel final : public QLabel
+{
+    Q_OBJECT
+
+public:
+    TallyLabel(const QString &text, QWidget *parent);
+
+    // Readers speak a notification as it comes into view (inside a status
+    // bar, without naming its role), and each one cuts off the last.
+    void announce(const QString &news);
+
+private:
+    QWidget *m_news;
+};
