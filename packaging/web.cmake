@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # The game as a web site: the page of our own with its loader and icon, and
 # the program Emscripten makes, gathered in site/ in the build folder, ready
-# for any static file server.
+# for any static file server; and packaged as a ZIP of it.
 set(site ${CMAKE_BINARY_DIR}/site)
 set(page ${CMAKE_CURRENT_SOURCE_DIR}/web)
 add_custom_target(site ALL
@@ -13,3 +13,9 @@ add_custom_target(site ALL
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
         ${CMAKE_CURRENT_SOURCE_DIR}/io.github.brevanno.zapgrid.svg ${site}/zapgrid.svg
     DEPENDS zapgrid VERBATIM)
+
+install(DIRECTORY ${site}/ DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_FILE_NAME zapgrid-${PROJECT_VERSION}-web)
+# The program is as Emscripten optimised it; there is nothing to strip.
+set(CPACK_STRIP_FILES OFF)

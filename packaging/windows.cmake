@@ -29,7 +29,9 @@ set(CPACK_NSIS_PACKAGE_NAME Zapgrid)
 set(CPACK_NSIS_DISPLAY_NAME Zapgrid)
 # CPack's template makes a 32-bit installer; a 64-bit game wants a 64-bit one,
 # which installs into the 64-bit Program Files and registry.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# The installer records no dates of its files, so it is the same however
+# recently they were built; installed, they take the time of the install.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_INSTALLED_ICON_NAME zapgrid.exe)

@@ -23,10 +23,11 @@ build_packages=(g++ cmake make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fo
 # What the tests add: the format check, a private X server, a window manager
 # and a player for it, a headless Wayland compositor with Qt's plugin for it,
 # the accessibility bus and its Python client, a screen reader with its speech
-# service, pictures, and Debian's package tools and validators.
+# service, pictures, Debian's package tools and validators, its hardening
+# check, and diffoscope to show where two builds differ.
 test_packages=(clang-format git xvfb x11-utils xdotool openbox weston qt6-wayland imagemagick
     dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher dpkg-dev file
-    desktop-file-utils appstream lintian)
+    desktop-file-utils appstream lintian devscripts diffoscope-minimal)
 # What the Windows build adds: the cross-compiler, Ninja and Qt's host tools
 # for Qt itself, the installer's compiler, and Wine with Windows' fonts to
 # test it all, played under openbox.

@@ -28,7 +28,7 @@ unpacked=$(ls -d "$scratch"/zip/*/)
 listing() { (cd "$1" && find . -type f | sort); }
 listing "$unpacked"
 expected=(./LICENSE.txt ./Qt6Core.dll ./Qt6Gui.dll ./Qt6Widgets.dll ./libgcc_s_seh-1.dll
-    ./libstdc++-6.dll ./libwinpthread-1.dll ./platforms/qwindows.dll
+    ./libssp-0.dll ./libstdc++-6.dll ./libwinpthread-1.dll ./platforms/qwindows.dll
     ./styles/qwindowsvistastyle.dll ./zapgrid.exe)
 [ "$(listing "$unpacked")" = "$(printf '%s\n' "${expected[@]}" | sort)" ] ||
     fail "the ZIP does not hold exactly the game and what it loads"
@@ -42,6 +42,14 @@ types=$(x86_64-w64-mingw32-objdump -p "$unpacked/zapgrid.exe" |
 [ "$types" = "03 0e 10 " ] || fail "zapgrid.exe has resources of types $types"
 strings -el "$unpacked/zapgrid.exe" | grep -qx Zapgrid || fail "no product name in zapgrid.exe"
 echo "ok: stripped, with its icon and version"
+# Address-space randomisation with high entropy, no execution of data, and the
+# stack protector (libssp's).
+headers=$(x86_64-w64-mingw32-objdump -p "$unpacked/zapgrid.exe")
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+    grep -q "^\s*$flag$" <<<"$headers" || fail "zapgrid.exe is not marked $flag"
+done
+grep -q '__stack_chk_fail' <<<"$headers" || fail "zapgrid.exe has no stack protector"
+echo "ok: hardened: ASLR with high entropy, DEP, stack protector"
 
 echo "== installed"
 start_xvfb

@@ -37,3 +37,11 @@ find_program(MAKENSIS makensis REQUIRED)
 add_test(NAME windows_package
          COMMAND ${CMAKE_CURRENT_LIST_DIR}/check_package.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(windows_package PROPERTIES TIMEOUT 300)
+# Built again elsewhere, to the same bytes.
+find_program(DIFFOSCOPE diffoscope)
+if(DIFFOSCOPE)
+    add_test(NAME windows_reproducible
+             COMMAND ${CMAKE_CURRENT_LIST_DIR}/../packaging/check_reproducible.sh
+                     ${CMAKE_BINARY_DIR} NSIS ZIP)
+    set_tests_properties(windows_reproducible PROPERTIES TIMEOUT 600)
+endif()
