@@ -151,8 +151,9 @@ async function play(url) {
         const words = await waitFor(page, ['you got a score of', 'OK'], 75);
         const ended = Date.now() - started;
         expect('score message', text(words).match(/No-Name.*-6000/)?.[0], 'No-Name, you got a score of-6000');
-        // Never early; late by no more than reading the canvas takes.
-        if (ended < 60000 || ended > 66000)
+        // Never early. How late, reading the canvas included, a busy machine
+        // decides; the wait above gives up on a game that never ends.
+        if (ended < 60000)
             fail(`the game took ${ended} ms`);
         console.log(`a game without clicks ended after ${ended} ms in: ${text(words)}`);
         await page.keyboard.press('Enter');
