@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Times a click, an idle game and the game clock, each against a baseline
-// measured in the same run, and prints one table row for each.
+// measured in the same run, and prints one table row for each (scripts/bench
+// prints the table's head).
 #include "fakes/fakedialogs.h"
 #include "fakes/manualclock.h"
 #include "runtime/gameclock.h"
@@ -191,7 +192,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     const int games = args.size() > 1 ? args.at(1).toInt() : 3;
-    out << "| measure | zapgrid | baseline | ratio |\n|---|---|---|---|\n";
     benchClick(10000);
     benchIdle(10000);
     if (games > 0)

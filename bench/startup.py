@@ -3,8 +3,10 @@
 """Start-up of the game against a minimal Qt Widgets program that shows the
 same kind of prompt: the time from exec to the prompt's window shown on the X
 server, and the peak resident memory by then. Medians over alternating runs,
-printed as table rows. Needs DISPLAY set to an X server.
-Usage: startup.py ZAPGRID MINIMAL_PROMPT [RUNS]"""
+printed as table rows. Needs DISPLAY set to an X server. With --runner, both
+programs start through it (wine64 for Windows builds), whose own start then
+counts in both.
+Usage: startup.py [--runner RUNNER] ZAPGRID MINIMAL_PROMPT [RUNS]"""
 import os
 import statistics
 import subprocess
@@ -33,7 +35,7 @@ def peak_kib(pid):
 def start_once(binary, title):
     env = dict(os.environ, QT_QPA_PLATFORM="xcb")
     begin = time.monotonic()
-    game = subprocess.Popen([binary], env=env, stderr=subprocess.PIPE)
+    game = subprocess.Popen(runner + [binary], env=env, stderr=subprocess.PIPE)
     while not visible(title):
         if game.poll() is not None or time.monotonic() - begin > 20:
             game.kill()
@@ -51,8 +53,12 @@ def row(what, measured, baseline, unit):
           f"{measured / baseline:.2f}x |")
 
 
-zapgrid, minimal = sys.argv[1], sys.argv[2]
-runs = int(sys.argv[3]) if len(sys.argv) > 3 else 10
+args = sys.argv[1:]
+runner = []
+if args[0] == "--runner":
+    runner, args = [args[1]], args[2:]
+zapgrid, minimal = args[0], args[1]
+runs = int(args[2]) if len(args) > 2 else 10
 ours, theirs = [], []
 for _ in range(runs):
     ours.append(start_once(zapgrid, "Your Identity"))
