@@ -10,8 +10,13 @@
 # Usage: run_under_atspi.sh ZAPGRID_BINARY [xcb|wayland|orca]
 set -euo pipefail
 if [ "${ZAPGRID_OWN_BUS:-}" != 1 ]; then
-    ZAPGRID_OWN_BUS=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v 'fd limit' >&2)
+    # The accessibility bus's socket lies in the runtime folder, or without
+    # one in ~/.cache/at-spi: a folder of its own keeps plays side by side
+    # from talking on each other's bus.
+    XDG_RUNTIME_DIR=$(mktemp -d) ZAPGRID_OWN_BUS=1 exec dbus-run-session -- "$0" "$@" \
+        2> >(grep -v 'fd limit' >&2)
 fi
+session_runtime=$XDG_RUNTIME_DIR
 binary=$1
 platform=${2:-xcb}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -26,7 +31,7 @@ game= log=$(mktemp) player=("$here/play_with_screen_reader.py") helpers=() orca=
 trap 'kill $game ${helpers[*]} $orca ${xvfb_pid:-} ${weston_pid:-} 2>/dev/null || true
       # Orca runs once per user: the next play must not find this one.
       [ -z "$orca" ] || timeout 10 tail --pid="$orca" -f /dev/null
-      rm -rf "$log" ${XDG_RUNTIME_DIR:-} ${orca_home:-}' EXIT
+      rm -rf "$log" "$session_runtime" ${XDG_RUNTIME_DIR:-} ${orca_home:-}' EXIT
 if [ "$platform" = wayland ]; then
     start_weston
     # Headless Weston has no keyboard, so no window of it ever gets the focus.
