@@ -27,9 +27,12 @@ class Speech:
     def __init__(self, path):
         self.log = open(path, errors="replace")
         self.said = []
+        self.partial = ""
 
     def _read(self):
-        for line in self.log.readlines():
+        # Orca flushes its log whenever it likes, even in mid-line.
+        *lines, self.partial = (self.partial + self.log.read()).split("\n")
+        for line in lines:
             spoken = SPOKEN.match(line)
             if spoken:
                 hours, minutes, seconds, words = spoken.groups()
