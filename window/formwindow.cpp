@@ -69,7 +69,6 @@ FormWindow::FormWindow(const std::function<runtime::GameClock *(QObject *)> &mak
     Label2->setAccessibleDescription(tr("Feedback"));
     Label3 = placeLabel<TallyLabel>(client, formtemplate::Label3, Qt::AlignHCenter);
     Label3->setAccessibleDescription(tr("Tally"));
-    describe();
 
     setTabOrder(Command1[0], Command1[1]);
     setTabOrder(Command1[1], Command1[2]);
