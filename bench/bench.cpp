@@ -5,6 +5,7 @@
 #include "fakes/fakedialogs.h"
 #include "fakes/manualclock.h"
 #include "runtime/gameclock.h"
+#include "runtime/handlers.h"
 #include "runtime/randomstream.h"
 #include "window/form1.h"
 #include "window/formwindow.h"
@@ -71,7 +72,8 @@ void benchClick(int count)
                                [] {
                                }};
     Form1 form(services);
-    form.Show();
+    runtime::Handlers handlers;
+    handlers.run(form.Show());
     FormWindow *window = form.loadedWindow();
     const auto target = [window] {
         for (int i = 0; i < 3; ++i)
@@ -89,7 +91,7 @@ void benchClick(int count)
             window->Command1[(target() + i % 2) % 3]->click();
             // A game holds 32767 clicks; start another before it is full.
             if (form.state().clicks == 30000)
-                form.mnuReset_Click();
+                handlers.run(form.mnuReset_Click());
         });
         const std::vector<double> baseline =
             timeClicks(&bare, count, [&](int) { bare.Command1[0]->click(); });
@@ -129,7 +131,8 @@ void benchIdle(int ms)
                                [] {
                                }};
     Form1 form(services);
-    form.Show();
+    runtime::Handlers handlers;
+    handlers.run(form.Show());
     const double game = idleCpu(ms);
     row(QStringLiteral("CPU in %1 s of an idle game").arg(ms / 1000), game, baseline,
         QStringLiteral("ms"));
@@ -176,7 +179,8 @@ void benchClock(int games)
                                }};
     clock.start();
     Form1 form(services);
-    form.Show();
+    runtime::Handlers handlers;
+    handlers.run(form.Show());
     QApplication::exec();
     thread.quit();
     thread.wait();

@@ -1,17 +1,27 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // Asked from inside the event loop, as the game asks: in a browser page a
-    // modal dialog may wait only there.
-    QTimer::singleShot(0, &app, [] {
-        QInputDialog::getText(nullptr, QStringLiteral("Minimal Prompt"), QStringLiteral("Name?"),
-                              QLineEdit::Normal, QStringLiteral("No-Name"));
-        QCoreApplication::quit();
-    });
+    // The faces a browser build carries, as the game's; a desktop has its own.
+    const QDir fonts(QStringLiteral(":/fonts"));
+    for (const QString &face : fonts.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(face));
+    if (!fonts.isEmpty())
+        QApplication::setFont(QFont(QStringLiteral("Arimo")));
+
+    // Asked from inside the event loop and answered without a nested one, as
+    // the game asks.
+    QInputDialog dialog;
+    dialog.setWindowTitle(QStringLiteral("Minimal Prompt"));
+    dialog.setLabelText(QStringLiteral("Name?"));
+    dialog.setTextValue(QStringLiteral("No-Name"));
+    QObject::connect(&dialog, &QDialog::finished, &app, &QCoreApplication::quit);
+    QTimer::singleShot(0, &dialog, [&dialog] { dialog.open(); });
     return QApplication::exec();
 }

@@ -12,10 +12,5 @@ foreach(target runtime_core rules window)
 endforeach()
 target_link_libraries(zapgrid PRIVATE -fexceptions -sDISABLE_EXCEPTION_CATCHING=0)
 
-# Asyncify, which lets a modal dialog wait inside the page's event loop,
-# instruments every function that might be on the stack while one waits. The
-# list names code that never is (drawing, text, fonts, images, compression,
-# strings), so it is left as it was. Linked for size, as everything is
-# downloaded.
-target_link_libraries(zapgrid PRIVATE
-    -sASYNCIFY_REMOVE=@${CMAKE_CURRENT_LIST_DIR}/asyncify-remove.txt -Oz)
+# Linked for size, as everything is downloaded.
+target_link_libraries(zapgrid PRIVATE -Oz)

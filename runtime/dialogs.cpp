@@ -1,46 +1,93 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/dialogs.h"
 
+#include "runtime/coroutine.h"
+
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 
 #include <limits>
+#include <memory>
 
 namespace runtime {
 
-QString ModalDialogs::textPrompt(const QString &prompt, const QString &title,
-                                 const QString &defaultText)
+namespace {
+
+// A dialog is deleted once the event that closed it is over: its answer
+// comes from inside its own finished() signal. One whose handler ended while
+// it was open goes from the screen at once.
+struct DeleteLater
 {
-    QInputDialog dialog;
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);
+    void operator()(QWidget *dialog) const
+    {
+        dialog->hide();
+        dialog->deleteLater();
+    }
+};
+template <typename Dialog> using DialogPointer = std::unique_ptr<Dialog, DeleteLater>;
+
+// Shows the dialog modal to the whole program, as exec() would, and resumes
+// the awaiting handler with its result code once it has closed.
+class Answer
+{
+public:
+    explicit Answer(QDialog &dialog) : m_dialog(dialog) {}
+
+    bool await_ready() const noexcept { return false; }
+    void await_suspend(coro::coroutine_handle<> handler)
+    {
+        QObject::connect(
+            &m_dialog, &QDialog::finished, &m_dialog,
+            [this, handler](int result) mutable {
+                m_result = result;
+                handler.resume();
+            },
+            Qt::SingleShotConnection);
+        m_dialog.setWindowModality(Qt::ApplicationModal);
+        m_dialog.show();
+    }
+    int await_resume() const noexcept { return m_result; }
+
+private:
+    QDialog &m_dialog;
+    int m_result = QDialog::Rejected;
+};
+
+Task<> showMessageBox(QMessageBox::Icon icon, QString text, QString title)
+{
+    const DialogPointer<QMessageBox> box(new QMessageBox(icon, title, text, QMessageBox::Ok));
+    // Plain text: a message can carry whatever name the player typed.
+    box->setTextFormat(Qt::PlainText);
+    co_await Answer(*box);
+}
+
+} // namespace
+
+Task<QString> ModalDialogs::textPrompt(QString prompt, QString title, QString defaultText)
+{
+    const DialogPointer<QInputDialog> dialog(new QInputDialog);
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
     // A line edit stops at 32767 characters by default; a name is taken
     // whole, however long.
-    if (auto *field = dialog.findChild<QLineEdit *>())
+    if (auto *field = dialog->findChild<QLineEdit *>())
         field->setMaxLength(std::numeric_limits<int>::max());
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    const int result = co_await Answer(*dialog);
+    co_return result == QDialog::Accepted ? dialog->textValue() : QString();
 }
 
-static void showMessageBox(QMessageBox::Icon icon, const QString &text, const QString &title)
+Task<> ModalDialogs::message(QString text, QString title)
 {
-    // Plain text: a message can carry whatever name the player typed.
-    QMessageBox box(icon, title, text, QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    co_await showMessageBox(QMessageBox::NoIcon, text, title);
 }
 
-void ModalDialogs::message(const QString &text, const QString &title)
+Task<> ModalDialogs::errorMessage(QString text)
 {
-    showMessageBox(QMessageBox::NoIcon, text, title);
-}
-
-void ModalDialogs::errorMessage(const QString &text)
-{
-    showMessageBox(QMessageBox::Critical, text, QCoreApplication::applicationName());
+    co_await showMessageBox(QMessageBox::Critical, text, QCoreApplication::applicationName());
 }
 
 } // namespace runtime

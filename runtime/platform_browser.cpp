@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFont>
+#include <QFontDatabase>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -50,10 +52,25 @@ private:
     }
 };
 
+// Qt for WebAssembly finds no fonts of the system, and ours carries none: the
+// program brings the faces it draws with, and every dialog draws with them.
+void addFonts()
+{
+    for (const QString &face :
+         {QStringLiteral(":/fonts/Arimo-Regular.ttf"), QStringLiteral(":/fonts/Arimo-Bold.ttf")}) {
+        if (QFontDatabase::addApplicationFont(face) < 0)
+            qWarning("The font %ls could not be read", qUtf16Printable(face));
+    }
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Arimo")});
+    QApplication::setFont(font);
+}
+
 } // namespace
 
 void prepare()
 {
+    addFonts();
     QCoreApplication *app = QApplication::instance();
     app->installEventFilter(new PageWindowManager(app));
 }

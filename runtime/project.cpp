@@ -4,6 +4,7 @@
 #include "runtime/accessibility.h"
 #include "runtime/dialogs.h"
 #include "runtime/gameclock.h"
+#include "runtime/handlers.h"
 #include "runtime/platform.h"
 #include "runtime/randomstream.h"
 
@@ -41,10 +42,11 @@ int start(int &argc, char **argv, const ProjectDescription &project)
         [&form] { platform::endProgram(form); },
     };
     form = project.makeStartupForm(services);
-    // Shown from inside the event loop: in a browser, exec() hands control
-    // back to the page at once, and a modal dialog may wait only in the
-    // page's own loop.
-    QTimer::singleShot(0, &app, [&form] { form->Show(); });
+    // Gone before the form, which the start-up's Show() works on.
+    Handlers startUp;
+    // Shown from inside the event loop, as every later window is: in a
+    // browser, exec() hands control back to the page at once.
+    QTimer::singleShot(0, &app, [&form, &startUp] { startUp.run(form->Show()); });
     return QApplication::exec();
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "runtime/task.h"
+
 #include <QString>
 
 #include <functional>
@@ -32,8 +34,9 @@ class Form
 {
 public:
     virtual ~Form() = default;
-    // Loads the form if it is not loaded, then shows its window.
-    virtual void Show() = 0;
+    // Loads the form if it is not loaded, then shows its window; over once
+    // the window shows.
+    virtual Task<> Show() = 0;
 };
 
 struct ProjectDescription

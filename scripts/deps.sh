@@ -33,7 +33,9 @@ test_packages=(clang-format git xvfb x11-utils xdotool openbox weston qt6-waylan
 # test it all, played under openbox.
 windows_packages=(g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools nsis unzip wine64 wine
     fonts-wine xvfb xdotool openbox x11-utils)
-# What the browser build adds: Emscripten, Ninja and Qt's host tools; and to
-# test it, Chromium driven from Node.js, and OCR to read the game's canvas.
-web_packages=(emscripten ninja-build qt6-base-dev-tools python3)
+# What the browser build adds: Emscripten, Ninja and Qt's host tools, the
+# face the game draws with and the tool that cuts it down, and brotli for the
+# precompressed files; and to test it, Chromium driven from Node.js, and OCR
+# to read the game's canvas.
+web_packages=(emscripten ninja-build qt6-base-dev-tools python3 fonts-croscore fonttools brotli)
 web_test_packages=(chromium tesseract-ocr)

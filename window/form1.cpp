@@ -19,12 +19,14 @@ Form1::Form1(runtime::Services &services) : m_services(services) {}
 
 Form1::~Form1() = default;
 
-void Form1::Show()
+runtime::Task<> Form1::Show()
 {
     if (!m_window) {
         m_window = std::make_unique<FormWindow>(m_services.makeClock);
         wire(*m_window);
-        Form_Load();
+        co_await Form_Load();
+        if (!m_window)
+            co_return;
         // The game's time runs from the moment the name is given.
         m_window->Timer1->start(formtemplate::Timer1Interval);
     }
@@ -48,11 +50,11 @@ void Form1::Unload()
     m_window.release()->deleteLater();
 }
 
-void Form1::Form_Load()
+runtime::Task<> Form1::Form_Load()
 {
-    m_state.playerName =
-        m_services.dialogs.textPrompt(QStringLiteral("So, what's your name?"),
-                                      QStringLiteral("Your Identity"), QStringLiteral("No-Name"));
+    m_state.playerName = co_await m_services.dialogs.textPrompt(
+        QStringLiteral("So, what's your name?"), QStringLiteral("Your Identity"),
+        QStringLiteral("No-Name"));
     choose();
 }
 
@@ -61,15 +63,16 @@ void Form1::Command1_Click(qint16 Index)
     rules::Command1_Click(m_state, *this, m_services.random, Index);
 }
 
-void Form1::Timer1_Timer()
+runtime::Task<> Form1::Timer1_Timer()
 {
-    m_services.dialogs.message(rules::scoreMessage(m_state), QStringLiteral("Your Score!"));
-    reload();
+    co_await m_services.dialogs.message(rules::scoreMessage(m_state),
+                                        QStringLiteral("Your Score!"));
+    co_await reload();
 }
 
-void Form1::mnuReset_Click()
+runtime::Task<> Form1::mnuReset_Click()
 {
-    reload();
+    co_await reload();
 }
 
 void Form1::mnuEnd_Click()
@@ -83,10 +86,10 @@ void Form1::choose()
     m_window->describe();
 }
 
-void Form1::reload()
+runtime::Task<> Form1::reload()
 {
     Unload();
-    Show();
+    co_await Show();
     // Only now, once the new name is in and the first mark drawn.
     m_state.hits = 0;
     m_state.clicks = 0;
@@ -114,26 +117,32 @@ void Form1::setTally(const QString &text)
     m_window->Label3->setText(text);
 }
 
+template <typename Handler> void Form1::handle(Handler handler)
+{
+    m_handlers.run(runtime::dispatch(m_services.dialogs, handler));
+}
+
+runtime::Task<> Form1::clicked(qint16 index)
+{
+    co_await runtime::dispatch(m_services.dialogs, [this, index] { Command1_Click(index); });
+    // Whatever became of the click, a screen reader tells it.
+    if (m_window)
+        m_window->announceClick();
+}
+
 // Every event of a loaded window reaches its handler here, through the
 // runtime's dispatch, which reports an overflow that escapes a handler.
 void Form1::wire(FormWindow &window)
 {
-    const auto handle = [this](auto handler) {
-        runtime::dispatch(m_services.dialogs, handler);
-    };
-    for (qint16 i = 0; i < 3; ++i) {
-        connect(window.Command1[i], &QPushButton::clicked, this, [this, handle, i] {
-            handle([this, i] { Command1_Click(i); });
-            // Whatever became of the click, a screen reader tells it.
-            m_window->announceClick();
-        });
-    }
+    for (qint16 i = 0; i < 3; ++i)
+        connect(window.Command1[i], &QPushButton::clicked, this,
+                [this, i] { m_handlers.run(clicked(i)); });
     connect(window.Timer1, &runtime::GameClock::ticked, this,
-            [this, handle] { handle([this] { Timer1_Timer(); }); });
+            [this] { handle([this] { return Timer1_Timer(); }); });
     connect(window.mnuReset, &QAction::triggered, this,
-            [this, handle] { handle([this] { mnuReset_Click(); }); });
+            [this] { handle([this] { return mnuReset_Click(); }); });
     connect(window.mnuEnd, &QAction::triggered, this,
-            [this, handle] { handle([this] { mnuEnd_Click(); }); });
+            [this] { handle([this] { mnuEnd_Click(); }); });
     // Closing the window is the end of the program, as the last window's
     // close always is; the runtime no longer quits by itself for it.
     connect(&window, &FormWindow::closeRequested, this, [this] { m_services.endProgram(); });

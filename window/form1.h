@@ -3,7 +3,9 @@
 
 #include "rules/formview.h"
 #include "rules/gamestate.h"
+#include "runtime/handlers.h"
 #include "runtime/project.h"
+#include "runtime/task.h"
 
 #include <QObject>
 
@@ -23,7 +25,7 @@ public:
     explicit Form1(runtime::Services &services);
     ~Form1() override;
 
-    void Show() override;
+    runtime::Task<> Show() override;
     // Destroys the window and its controls and stops the game clock.
     void Unload();
 
@@ -31,11 +33,11 @@ public:
     // The loaded window, or nullptr while the form is unloaded.
     FormWindow *loadedWindow() const { return m_window.get(); }
 
-    void Form_Load();
+    runtime::Task<> Form_Load();
     // 0 <= Index <= 2: Left, Middle, Right.
     void Command1_Click(qint16 Index);
-    void Timer1_Timer();
-    void mnuReset_Click();
+    runtime::Task<> Timer1_Timer();
+    runtime::Task<> mnuReset_Click();
     void mnuEnd_Click();
     void choose();
 
@@ -45,10 +47,16 @@ public:
     void setTally(const QString &text) override;
 
 private:
-    void reload();
+    runtime::Task<> reload();
     void wire(FormWindow &window);
+    // Runs a handler of the window's events through the runtime's dispatch.
+    template <typename Handler> void handle(Handler handler);
+    // A press of a position button, and what a screen reader hears of it.
+    runtime::Task<> clicked(qint16 index);
 
     runtime::Services &m_services;
     rules::GameState m_state;
     std::unique_ptr<FormWindow> m_window;
+    // Last, so that a handler still waiting goes before what it works on.
+    runtime::Handlers m_handlers;
 };

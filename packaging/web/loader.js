@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Loads the game into the page: downloads and compiles zapgrid.wasm with a
-// progress bar, runs it on the screen element, and tells the player when the
-// game has ended or cannot run in this browser.
+// Loads the game into the page: compiles the .wasm while it downloads, with a
+// progress bar, runs it on the screen element, keeps it for offline play,
+// and tells the player when the game has ended or cannot run in this browser.
 'use strict';
 (() => {
+    const main = document.querySelector('main');
     const screen = document.getElementById('screen');
     const status = document.getElementById('status');
     const message = document.getElementById('message');
@@ -18,45 +19,34 @@
         status.hidden = false;
     }
 
-    function megabytes(bytes) {
-        return (bytes / 1e6).toFixed(1);
-    }
-
-    // The whole body, reporting each chunk as it comes. A server that
-    // compresses sends a Content-Length smaller than what arrives, so the
-    // bar is capped at full.
-    async function download(url) {
-        const response = await fetch(url);
-        if (!response.ok)
-            throw new Error(`${url}: ${response.status} ${response.statusText}`);
-        const total = Number(response.headers.get('Content-Length')) || 0;
-        const reader = response.body.getReader();
-        const chunks = [];
+    // The response's body as it arrives, each chunk counted against the
+    // size the build wrote into the page: fetch() hands over the bytes
+    // decoded, whatever the server compressed them with.
+    function counted(response, total) {
         let received = 0;
-        for (;;) {
-            const { done, value } = await reader.read();
-            if (done)
-                break;
-            chunks.push(value);
-            received += value.length;
-            if (total) {
+        const counter = new TransformStream({
+            transform(chunk, controller) {
+                received += chunk.byteLength;
                 progress.max = total;
                 progress.value = Math.min(received, total);
                 message.textContent =
-                    `Downloading the game: ${megabytes(progress.value)} of ${megabytes(total)} MB`;
-            }
-        }
-        return new Blob(chunks).arrayBuffer();
+                    `Downloading the game: ${Math.floor(100 * progress.value / total)} %`;
+                controller.enqueue(chunk);
+            },
+        });
+        return new Response(response.body.pipeThrough(counter),
+            { headers: { 'Content-Type': 'application/wasm' } });
     }
 
-    function loadScript(url) {
-        return new Promise((resolve, reject) => {
-            const script = document.createElement('script');
-            script.src = url;
-            script.onload = resolve;
-            script.onerror = () => reject(new Error(`${url} did not load`));
-            document.head.append(script);
-        });
+    // The page's preload has started the download already; this takes it up
+    // and compiles as the bytes come.
+    async function compile(url, total) {
+        const response = await fetch(url);
+        if (!response.ok)
+            throw new Error(`${url}: ${response.status} ${response.statusText}`);
+        if (WebAssembly.compileStreaming && response.body && globalThis.TransformStream)
+            return WebAssembly.compileStreaming(counted(response, total));
+        return WebAssembly.compile(await response.arrayBuffer());
     }
 
     function webGLWorks() {
@@ -65,6 +55,16 @@
         } catch (error) {
             return false;
         }
+    }
+
+    // Where a service worker can run (a secure page, a browser that allows
+    // it), it keeps the game for the next visit, offline too. Asked once the
+    // game is in: its copies then come from the browser's cache.
+    function keepForOffline() {
+        if (!('serviceWorker' in navigator))
+            return;
+        navigator.serviceWorker.register('service-worker.js').catch((error) =>
+            console.info(`The game will not be kept for offline play: ${error.message}`));
     }
 
     async function start() {
@@ -78,10 +78,9 @@
             return;
         }
         say('Downloading the game…', { busy: true });
-        const [bytes] = await Promise.all([download('zapgrid.wasm'), loadScript('zapgrid.js')]);
+        const wasm = await compile(main.dataset.wasm, Number(main.dataset.wasmBytes));
         progress.removeAttribute('value');
         message.textContent = 'Starting the game…';
-        const wasm = await WebAssembly.compile(bytes);
 
         // Qt measures its screen as the game starts, so the element shows
         // from then on.
@@ -101,6 +100,7 @@
             // The game calls this itself when the player ends it.
             onExit: () => say('The game has ended.', { restart: true }),
         });
+        keepForOffline();
     }
 
     function fail(error) {

@@ -19,22 +19,23 @@ public:
     // Runs while a dialog is open, before it is answered.
     std::function<void()> whileOpen;
 
-    QString textPrompt(const QString &prompt, const QString &title,
-                       const QString &defaultText) override
+    runtime::Task<QString> textPrompt(QString prompt, QString title, QString defaultText) override
     {
         log << QStringLiteral("prompt %1: %2 [%3]").arg(title, prompt, defaultText);
         open();
-        return names.isEmpty() ? defaultText : names.takeFirst();
+        co_return names.isEmpty() ? defaultText : names.takeFirst();
     }
-    void message(const QString &text, const QString &title) override
+    runtime::Task<> message(QString text, QString title) override
     {
         log << QStringLiteral("message %1: %2").arg(title, text);
         open();
+        co_return;
     }
-    void errorMessage(const QString &text) override
+    runtime::Task<> errorMessage(QString text) override
     {
         log << QStringLiteral("error: %1").arg(text);
         open();
+        co_return;
     }
 
 private:

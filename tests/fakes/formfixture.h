@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fakes/manualclock.h"
+#include "runtime/handlers.h"
 #include "runtime/project.h"
 #include "runtime/randomstream.h"
 #include "window/form1.h"
@@ -33,6 +34,11 @@ public:
     int ended = 0;
     runtime::Services services;
     Form1 form{services};
+    // After the form: a start-up still waiting goes first.
+    runtime::Handlers startUp;
+
+    // Loads and shows the form as the runtime does at start-up.
+    void show() { startUp.run(form.Show()); }
 
     FormWindow *window() const { return form.loadedWindow(); }
     ManualClock *clock() const { return clocks.last(); }

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
+#include "fakes/awaited.h"
+#include "fakes/fakedialogs.h"
 #include "runtime/dialogs.h"
+#include "runtime/dispatch.h"
+#include "runtime/handlers.h"
+#include "runtime/overflow.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -28,6 +34,21 @@ template <typename Dialog> void whenOpen(std::function<void(Dialog *)> answer)
     });
 }
 
+runtime::Task<> promptInto(runtime::Dialogs &dialogs, QString *name)
+{
+    *name =
+        co_await dialogs.textPrompt(QStringLiteral("P"), QStringLiteral("T"), QStringLiteral("D"));
+}
+
+// A handler that waits for a message, then overflows a counter at its limit.
+runtime::Task<> overflowAfterAMessage(runtime::Dialogs &dialogs, QStringList *done)
+{
+    co_await dialogs.message(QStringLiteral("text"), QStringLiteral("title"));
+    qint16 counter = 32767;
+    runtime::increment16(counter);
+    *done << QStringLiteral("not reached");
+}
+
 } // namespace
 
 class TestModalDialogs : public QObject
@@ -39,6 +60,9 @@ private Q_SLOTS:
     void cancelledPromptReturnsEmptyText();
     void messageShowsPlainTextWithOkAlone();
     void errorNamesTheProgram();
+    void promptWaitsWithoutHoldingUpItsCaller();
+    void handlerEndedWhileWaitingTakesItsDialogAway();
+    void overflowAfterAWaitIsReportedToo();
 };
 
 void TestModalDialogs::promptOffersItsDefaultAndReturnsTheField()
@@ -51,8 +75,8 @@ void TestModalDialogs::promptOffersItsDefaultAndReturnsTheField()
         dialog->setTextValue(QStringLiteral("<b>&Ada</b>"));
         dialog->accept();
     });
-    QCOMPARE(dialogs.textPrompt(QStringLiteral("Prompt?"), QStringLiteral("Title"),
-                                QStringLiteral("Default")),
+    QCOMPARE(awaited(dialogs.textPrompt(QStringLiteral("Prompt?"), QStringLiteral("Title"),
+                                        QStringLiteral("Default"))),
              QStringLiteral("<b>&Ada</b>"));
 }
 
@@ -60,8 +84,9 @@ void TestModalDialogs::cancelledPromptReturnsEmptyText()
 {
     runtime::ModalDialogs dialogs;
     whenOpen<QInputDialog>([](QInputDialog *dialog) { dialog->reject(); });
-    QCOMPARE(dialogs.textPrompt(QStringLiteral("P"), QStringLiteral("T"), QStringLiteral("D")),
-             QString());
+    QCOMPARE(
+        awaited(dialogs.textPrompt(QStringLiteral("P"), QStringLiteral("T"), QStringLiteral("D"))),
+        QString());
 }
 
 void TestModalDialogs::messageShowsPlainTextWithOkAlone()
@@ -77,7 +102,7 @@ void TestModalDialogs::messageShowsPlainTextWithOkAlone()
         checked = true;
         box->accept();
     });
-    dialogs.message(text, QStringLiteral("Your Score!"));
+    QVERIFY(awaited(dialogs.message(text, QStringLiteral("Your Score!"))));
     QVERIFY(checked);
 }
 
@@ -93,8 +118,58 @@ void TestModalDialogs::errorNamesTheProgram()
         checked = true;
         box->accept();
     });
-    dialogs.errorMessage(QStringLiteral("Overflow"));
+    QVERIFY(awaited(dialogs.errorMessage(QStringLiteral("Overflow"))));
     QVERIFY(checked);
+}
+
+// No event loop runs inside the handler: it gives the caller back control as
+// soon as the dialog shows, and goes on when the dialog is answered.
+void TestModalDialogs::promptWaitsWithoutHoldingUpItsCaller()
+{
+    runtime::ModalDialogs dialogs;
+    runtime::Handlers handlers;
+    QString name = QStringLiteral("unset");
+    QWidget game;
+    game.show();
+
+    handlers.run(promptInto(dialogs, &name));
+
+    auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+    QVERIFY(prompt);
+    QCOMPARE(prompt->windowModality(), Qt::ApplicationModal);
+    QVERIFY(QApplication::activeModalWidget() != &game);
+    QCOMPARE(name, QStringLiteral("unset"));
+    prompt->setTextValue(QStringLiteral("Ada"));
+    prompt->accept();
+    QCOMPARE(name, QStringLiteral("Ada"));
+    QTRY_VERIFY(QApplication::topLevelWidgets() == QWidgetList{&game});
+}
+
+void TestModalDialogs::handlerEndedWhileWaitingTakesItsDialogAway()
+{
+    runtime::ModalDialogs dialogs;
+    QString name = QStringLiteral("unset");
+    QPointer<QWidget> prompt;
+    {
+        runtime::Handlers handlers;
+        handlers.run(promptInto(dialogs, &name));
+        prompt = QApplication::activeModalWidget();
+        QVERIFY(prompt && prompt->isVisible());
+    }
+    QVERIFY(!prompt || !prompt->isVisible());
+    QCOMPARE(name, QStringLiteral("unset"));
+    QTRY_VERIFY(prompt.isNull());
+}
+
+void TestModalDialogs::overflowAfterAWaitIsReportedToo()
+{
+    FakeDialogs dialogs;
+    QStringList done;
+    runtime::Handlers handlers;
+    handlers.run(runtime::dispatch(dialogs, [&] { return overflowAfterAMessage(dialogs, &done); }));
+    QCOMPARE(dialogs.log, QStringList({QStringLiteral("message title: text"),
+                                       QStringLiteral("error: Overflow")}));
+    QVERIFY(done.isEmpty());
 }
 
 QTEST_MAIN(TestModalDialogs)

@@ -5,7 +5,7 @@
 // the reload's fresh prompt, clicks 32768 times to the overflow report, and
 // ends with Alt+E; and checks what a browser without WebAssembly is told.
 // What the game shows is read off its canvas by OCR.
-// Usage: node play_in_chromium.js SITE_FOLDER
+// Usage: node play_in_chromium.js SITE_FOLDER SERVER_SCRIPT
 'use strict';
 const { chromium } = require('playwright-core');
 const { spawn, execFileSync } = require('child_process');
@@ -16,19 +16,21 @@ const path = require('path');
 const scale = 2; // a sharper picture reads better
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'zapgrid-web-'));
 const positions = ['Left!', 'Middle!', 'Right!'];
+const [siteFolder, serverScript] = process.argv.slice(2, 4);
 
 function fail(message) {
     throw new Error(message);
 }
 
-function serve(folder) {
-    const server = spawn('python3', ['-u', '-m', 'http.server', '--bind', '127.0.0.1',
-        '--directory', folder, '0'], { stdio: ['ignore', 'pipe', 'ignore'] });
+// The site's own server, on a port of its choosing, or on the one given.
+function serve(folder, port = 0) {
+    const server = spawn('python3', [serverScript, folder, String(port)],
+        { stdio: ['ignore', 'pipe', 'inherit'] });
     return new Promise((resolve, reject) => {
         server.stdout.on('data', (data) => {
-            const port = /port (\d+)/.exec(String(data));
-            if (port)
-                resolve({ server, url: `http://127.0.0.1:${port[1]}/` });
+            const url = /on (http:\S+)/.exec(String(data));
+            if (url)
+                resolve({ server, url: url[1] });
         });
         server.on('exit', () => reject(new Error('the web server did not start')));
     });
@@ -198,7 +200,7 @@ async function play(url) {
 }
 
 (async () => {
-    const { server, url } = await serve(process.argv[2]);
+    const { server, url } = await serve(siteFolder);
     try {
         await play(url);
         console.log('web play: ok');

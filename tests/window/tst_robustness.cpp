@@ -123,7 +123,7 @@ void TestRobustness::overflowThroughTheButtonsIsReportedAndResetCleans()
 {
     FakeDialogs dialogs;
     Game game(dialogs);
-    game.form.Show();
+    game.show();
     const qint64 hits = game.clickMany(32767, [](int i) { return i % 3 == 0; });
     QCOMPARE(dialogs.log.size(), 1);
     const QString tally = game.window()->Label3->text();
@@ -148,7 +148,7 @@ void TestRobustness::autoclickerIsCountedClickForClick()
 {
     FakeDialogs dialogs;
     Game game(dialogs);
-    game.form.Show();
+    game.show();
     qint64 hits = game.clickMany(32000, [](int i) { return (i * 7) % 5 < 3; });
     QCOMPARE(game.form.state().clicks, qint16(32000));
     QCOMPARE(game.form.state().hits, hits);
@@ -172,7 +172,7 @@ void TestRobustness::thousandResetsLeaveOneWindowAndFlatMemory()
 {
     FakeDialogs dialogs;
     Game game(dialogs);
-    game.form.Show();
+    game.show();
     qint64 before = 0;
     for (int i = 0; i < 1000; ++i) {
         if (i == 100)
@@ -205,33 +205,23 @@ void TestRobustness::hostileNamesAreShownExactlyAsTyped()
     QFETCH(QString, name);
     runtime::ModalDialogs dialogs;
     Game game(dialogs);
-    QString shown;
-    Qt::TextFormat format = Qt::AutoText;
-    bool answered = false;
-    QTimer::singleShot(0, [&] {
-        auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        QVERIFY(prompt);
-        prompt->findChild<QLineEdit *>()->setText(name);
-        prompt->accept();
-        answered = true;
-    });
-    game.form.Show();
-    QVERIFY(answered);
+    game.show();
+    auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+    QVERIFY(prompt);
+    prompt->findChild<QLineEdit *>()->setText(name);
+    prompt->accept();
     QCOMPARE(game.form.state().playerName, name);
 
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        shown = box->text();
-        format = box->textFormat();
-        box->accept();
-        // The reload's prompt follows; leave it as it comes.
-        QTimer::singleShot(0, [] {
-            if (QWidget *prompt = QApplication::activeModalWidget())
-                prompt->close();
-        });
-    });
     game.clocks.last()->elapse();
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    QVERIFY(box);
+    const QString shown = box->text();
+    const Qt::TextFormat format = box->textFormat();
+    box->accept();
+    // The reload's prompt follows; leave it as it comes.
+    prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+    QVERIFY(prompt);
+    prompt->close();
 
     QCOMPARE(shown, name + QStringLiteral(", you got a score of-6000"));
     QCOMPARE(format, Qt::PlainText);
@@ -242,7 +232,7 @@ void TestRobustness::scoreMessageLeftOpenBringsNoSecondTick()
 {
     FakeDialogs dialogs;
     Game game(dialogs);
-    game.form.Show();
+    game.show();
     ManualClock *clock = game.clocks.last();
     dialogs.whileOpen = [&] {
         // Another whole game's time passes while the message is open.
@@ -261,7 +251,7 @@ void TestRobustness::closingTheWindowDuringTheScoreMessageEnds()
 {
     FakeDialogs dialogs;
     Game game(dialogs);
-    game.form.Show();
+    game.show();
     dialogs.whileOpen = [&] {
         if (game.window() && dialogs.log.size() == 2)
             game.window()->close();
@@ -291,7 +281,7 @@ void TestRobustness::endWorksFromEveryPlayingState()
     for (const auto &reach : states) {
         FakeDialogs dialogs;
         Game game(dialogs);
-        game.form.Show();
+        game.show();
         reach(game);
         const qsizetype shown = dialogs.log.size();
         game.window()->mnuEnd->trigger();

@@ -1,0 +1,111 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Lays out the game's web site, static files that any host serves as they are.
+
+Every file that a build changes is named after its content, so a host may let
+browsers keep it for a year; index.html, the web app manifest and the service
+worker keep their names and are asked for afresh. Beside each text file and
+the .wasm lie a .br and a .gz of it, which hosts that serve precompressed
+files send as they are. The same inputs always give the same bytes.
+
+Usage: site.py PROGRAM_DIR SITE_DIR    (PROGRAM_DIR holds zapgrid.js and .wasm)
+       site.py --precompress DIR       (only the .br and .gz, for another site)
+"""
+import gzip
+import hashlib
+import json
+import pathlib
+import shutil
+import subprocess
+import sys
+
+HERE = pathlib.Path(__file__).resolve().parent
+PACKAGING = HERE.parent
+COMPRESSED = {'.html', '.js', '.wasm', '.svg', '.webmanifest', '.json', '.css'}
+
+
+def versioned_name(name, source):
+    digest = hashlib.sha256(source.read_bytes()).hexdigest()[:12]
+    name = pathlib.PurePath(name)
+    return f'{name.stem}.{digest}{name.suffix}'
+
+
+def precompress(folder):
+    for path in sorted(pathlib.Path(folder).iterdir()):
+        if path.suffix not in COMPRESSED or not path.is_file():
+            continue
+        data = path.read_bytes()
+        # No name and no date in the header: the same bytes every time.
+        path.with_name(path.name + '.gz').write_bytes(gzip.compress(data, 9, mtime=0))
+        subprocess.run(['brotli', '--quality=11', '--force', '--output=' + str(path) + '.br',
+                        str(path)], check=True)
+
+
+def fill(template, values):
+    text = template.read_text(encoding='utf-8')
+    for key, value in values.items():
+        text = text.replace(f'@{key}@', str(value))
+    if '@' in text.replace('@media', ''):
+        sys.exit(f'{template.name}: a placeholder was left unfilled')
+    return text
+
+
+def manifest(names):
+    icons = [{'src': names[f'zapgrid-{size}.png'], 'sizes': f'{size}x{size}',
+              'type': 'image/png'} for size in (192, 512)]
+    icons.append({'src': names['zapgrid.svg'], 'sizes': 'any', 'type': 'image/svg+xml'})
+    return json.dumps({
+        'name': 'Zapgrid',
+        'short_name': 'Zapgrid',
+        'description': 'A reaction game: click the button under the HIT! mark.',
+        'start_url': './',
+        'scope': './',
+        'display': 'standalone',
+        'background_color': '#f3f3f3',
+        'theme_color': '#2b3a55',
+        'icons': icons,
+    }, indent=2) + '\n'
+
+
+def build(program, site):
+    program, site = pathlib.Path(program), pathlib.Path(site)
+    shutil.rmtree(site, ignore_errors=True)
+    site.mkdir(parents=True)
+    sources = {
+        'zapgrid.js': program / 'zapgrid.js',
+        'zapgrid.wasm': program / 'zapgrid.wasm',
+        'loader.js': HERE / 'loader.js',
+        'zapgrid.svg': PACKAGING / 'io.github.brevanno.zapgrid.svg',
+    }
+    for size in (32, 192, 512):
+        sources[f'zapgrid-{size}.png'] = PACKAGING / 'icons' / f'zapgrid-{size}.png'
+    names = {}
+    for name, source in sources.items():
+        names[name] = versioned_name(name, source)
+        shutil.copyfile(source, site / names[name])
+
+    (site / 'manifest.webmanifest').write_text(manifest(names), encoding='utf-8')
+    page = fill(HERE / 'index.html', {
+        **names, 'wasm-bytes': sources['zapgrid.wasm'].stat().st_size})
+    (site / 'index.html').write_text(page, encoding='utf-8')
+    # What a visit needs, for the service worker to keep; the version is all
+    # of it, so a build that changes any of it replaces the whole.
+    precached = ['./', 'manifest.webmanifest', *sorted(names.values())]
+    version = hashlib.sha256((page + manifest(names)).encode()).hexdigest()[:12]
+    worker = fill(HERE / 'service-worker.js', {
+        'version': version, 'files': json.dumps(precached)})
+    (site / 'service-worker.js').write_text(worker, encoding='utf-8')
+    precompress(site)
+
+
+def main(args):
+    if len(args) == 2 and args[0] == '--precompress':
+        precompress(args[1])
+    elif len(args) == 2:
+        build(*args)
+    else:
+        sys.exit(__doc__)
+
+
+if __name__ == '__main__':
+    main(sys.argv[1:])

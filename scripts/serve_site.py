@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Serves a folder as a static host that knows precompressed files does.
+
+A request for FILE is answered with FILE.br or FILE.gz where the browser
+accepts that encoding and the file lies beside it, with the Content-Encoding
+and the Content-Type of FILE. Names that carry their content's hash may be
+kept for a year; every other file is asked for afresh each time.
+
+Usage: serve_site.py FOLDER [PORT [ADDRESS]]   (PORT 0: any free one)
+Prints "Serving FOLDER on http://ADDRESS:PORT/" once it listens.
+"""
+import functools
+import http.server
+import os
+import re
+import sys
+
+TYPES = {
+    '.html': 'text/html; charset=utf-8',
+    '.js': 'text/javascript; charset=utf-8',
+    '.wasm': 'application/wasm',
+    '.webmanifest': 'application/manifest+json',
+    '.json': 'application/json',
+    '.svg': 'image/svg+xml',
+    '.png': 'image/png',
+    '.css': 'text/css; charset=utf-8',
+}
+VERSIONED = re.compile(r'\.[0-9a-f]{12}\.[a-z]+$')
+ENCODINGS = [('br', '.br'), ('gzip', '.gz')]
+
+
+def accepted(header):
+    """The encodings an Accept-Encoding header allows, by name."""
+    allowed = set()
+    for part in header.split(','):
+        name, _, params = part.strip().partition(';')
+        quality = re.search(r'q=([0-9.]+)', params)
+        if name and (not quality or float(quality.group(1)) > 0):
+            allowed.add(name.strip().lower())
+    return allowed
+
+
+class Handler(http.server.SimpleHTTPRequestHandler):
+    def send_head(self):
+        path = self.translate_path(self.path)
+        if os.path.isdir(path):
+            if not self.path.split('?')[0].endswith('/'):
+                return super().send_head()
+            path = os.path.join(path, 'index.html')
+        if not os.path.isfile(path):
+            self.send_error(404, 'File not found')
+            return None
+        ext = os.path.splitext(path)[1]
+        content_type = TYPES.get(ext, 'application/octet-stream')
+        encoding, served = None, path
+        allowed = accepted(self.headers.get('Accept-Encoding', ''))
+        for name, suffix in ENCODINGS:
+            if name in allowed and os.path.isfile(path + suffix):
+                encoding, served = name, path + suffix
+                break
+        body = open(served, 'rb')
+        self.send_response(200)
+        self.send_header('Content-Type', content_type)
+        self.send_header('Content-Length', str(os.fstat(body.fileno()).st_size))
+        if encoding:
+            self.send_header('Content-Encoding', encoding)
+        if os.path.isfile(path + '.gz') or os.path.isfile(path + '.br'):
+            self.send_header('Vary', 'Accept-Encoding')
+        if VERSIONED.search(os.path.basename(path)):
+            self.send_header('Cache-Control', 'public, max-age=31536000, immutable')
+        else:
+            self.send_header('Cache-Control', 'no-cache')
+        self.end_headers()
+        return body
+
+    def log_message(self, format, *args):
+        pass
+
+
+def main(args):
+    if not 1 <= len(args) <= 3:
+        sys.exit(__doc__)
+    folder = args[0]
+    port = int(args[1]) if len(args) > 1 else 8000
+    address = args[2] if len(args) > 2 else '127.0.0.1'
+    handler = functools.partial(Handler, directory=folder)
+    with http.server.ThreadingHTTPServer((address, port), handler) as server:
+        print(f'Serving {folder} on http://{address}:{server.server_address[1]}/', flush=True)
+        try:
+            server.serve_forever()
+        except KeyboardInterrupt:
+            pass
+
+
+if __name__ == '__main__':
+    main(sys.argv[1:])
