@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The game's page against a bare Qt for WebAssembly page that shows one
-// QInputDialog, both served from 127.0.0.1 and opened in headless Chromium:
-// load to the prompt drawn, a click with its repaint, CPU in 10 s of idling
-// after the prompt, and the memory the page's process holds at the prompt.
+// QInputDialog, both served from 127.0.0.1 with their precompressed files and
+// opened in headless Chromium: load to the prompt drawn, a click with its
+// repaint, CPU in 10 s of idling after the prompt, and the memory the page's
+// process holds at the prompt; then a first visit over an emulated link (CDP,
+// the cache off) at two speeds, with the bytes it took, and a second visit.
 // Prints table rows, each figure beside the bare page's.
 // Usage: node web.js GAME_URL BARE_URL [RUNS]   (NODE_PATH to playwright-core)
 'use strict';
@@ -33,11 +35,11 @@ function alike(a, b) {
 // Milliseconds from the page's request until the frame it settles on, the
 // prompt, is first on screen: every frame is kept for ten seconds, and the
 // first of the last run of frames alike the final one is when it was drawn.
-async function startUp(page, url) {
+async function startUp(page, url, seconds = 10) {
     const frames = [];
     const begin = Date.now();
     await page.goto(url, { waitUntil: 'commit' });
-    while (Date.now() - begin < 10000)
+    while (Date.now() - begin < seconds * 1000)
         frames.push({ at: Date.now() - begin, png: await page.screenshot() });
     const decoded = frames.map((frame) => ({ at: frame.at, image: PNG.sync.read(frame.png) }));
     const final = decoded[decoded.length - 1].image;
@@ -103,6 +105,69 @@ async function measure(url, pressKey) {
     }
 }
 
+// The links a visit is timed over: bytes per second, and the round trip.
+const links = {
+    '10 Mbit/s, 40 ms': { rate: 10e6 / 8, rtt: 40, seconds: 12 },
+    '1.6 Mbit/s, 150 ms': { rate: 1.6e6 / 8, rtt: 150, seconds: 35 },
+};
+
+// A visit over an emulated link: the time to the prompt drawn, and the bytes
+// that came over the wire for the page (headers included). Cold: a new
+// browser profile with the cache off. Warm: the second visit of a profile
+// whose first visit is over, its service worker, if any, in control.
+async function visit(url, link, warm) {
+    const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args });
+    try {
+        const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
+        if (warm) {
+            await page.goto(url);
+            await page.waitForTimeout(8000);
+            await page.evaluate(async () => {
+                if (navigator.serviceWorker && await navigator.serviceWorker.getRegistration())
+                    await navigator.serviceWorker.ready;
+            });
+        }
+        const cdp = await page.context().newCDPSession(page);
+        await cdp.send('Network.enable');
+        await cdp.send('Network.setCacheDisabled', { cacheDisabled: !warm });
+        await cdp.send('Network.emulateNetworkConditions', {
+            offline: false, latency: link.rtt, downloadThroughput: link.rate,
+            uploadThroughput: link.rate / 2,
+        });
+        let bytes = 0;
+        cdp.on('Network.loadingFinished', (event) => { bytes += event.encodedDataLength; });
+        const time = await startUp(page, url, link.seconds);
+        return { time, bytes };
+    } finally {
+        await browser.close();
+    }
+}
+
+async function visits(gameUrl, bareUrl, runs) {
+    const of = (list, key) => median(list.map((m) => m[key]));
+    let coldBytes = null;
+    for (const [name, link] of Object.entries(links)) {
+        for (const warm of [false, true]) {
+            const game = [], bare = [];
+            for (let i = 0; i < runs; ++i) {
+                game.push(await visit(gameUrl, link, warm));
+                bare.push(await visit(bareUrl, link, warm));
+            }
+            const what = `${warm ? 'warm' : 'cold'} visit at ${name} to the prompt drawn, median of ${runs}`;
+            row(what, of(game, 'time'), of(bare, 'time'), 'ms');
+            if (!warm) {
+                // What the link could do at best: the bytes at its rate, and
+                // three round trips (connection, page, program).
+                const floor = of(game, 'bytes') / link.rate * 1000 + 3 * link.rtt;
+                row(`cold visit at ${name} beside the link's floor for its bytes`,
+                    of(game, 'time'), floor, 'ms');
+                coldBytes = coldBytes || { game: of(game, 'bytes'), bare: of(bare, 'bytes') };
+            }
+        }
+    }
+    row('bytes on the wire, cold visit', coldBytes.game / 1024, coldBytes.bare / 1024, 'KiB');
+}
+
 (async () => {
     const game = [], bare = [];
     for (let i = 0; i < runs; ++i) {
@@ -121,6 +186,7 @@ async function measure(url, pressKey) {
     row('CPU in 10 s of an idle page', of(game, 'idle'), of(bare, 'idle'), 'ms');
     row(`start-up to the prompt drawn, median of ${runs}`, of(game, 'startup'), of(bare, 'startup'), 'ms');
     row(`memory at the prompt, median of ${runs}`, of(game, 'memory'), of(bare, 'memory'), 'MiB');
+    await visits(gameUrl, bareUrl, 3);
 })().catch((error) => {
     console.error(error);
     process.exit(1);

@@ -13,8 +13,8 @@ add_custom_command(OUTPUT ${site}/index.html
     DEPENDS zapgrid $<TARGET_FILE:zapgrid> ${page}/site.py ${page}/index.html ${page}/loader.js
             ${page}/service-worker.js ${CMAKE_CURRENT_SOURCE_DIR}/io.github.brevanno.zapgrid.svg
             ${CMAKE_CURRENT_SOURCE_DIR}/icons/zapgrid-32.png
-            ${CMAKE_CURRENT_SOURCE_DIR}/icons/zapgrid-192.png
-            ${CMAKE_CURRENT_SOURCE_DIR}/icons/zapgrid-512.png
+            ${CMAKE_CURRENT_SOURCE_DIR}/icons/web/zapgrid-192.png
+            ${CMAKE_CURRENT_SOURCE_DIR}/icons/web/zapgrid-512.png
     COMMENT "Laying out the web site in ${site}" VERBATIM)
 add_custom_target(site ALL DEPENDS ${site}/index.html)
 

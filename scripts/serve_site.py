@@ -5,11 +5,13 @@
 A request for FILE is answered with FILE.br or FILE.gz where the browser
 accepts that encoding and the file lies beside it, with the Content-Encoding
 and the Content-Type of FILE. Names that carry their content's hash may be
-kept for a year; every other file is asked for afresh each time.
+kept for a year; every other file is asked for afresh each time, and answered
+with 304 Not Modified when the browser's copy is as new.
 
 Usage: serve_site.py FOLDER [PORT [ADDRESS]]   (PORT 0: any free one)
 Prints "Serving FOLDER on http://ADDRESS:PORT/" once it listens.
 """
+import email.utils
 import functools
 import http.server
 import os
@@ -42,6 +44,9 @@ def accepted(header):
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
+    # Connections kept open, as a host's are.
+    protocol_version = 'HTTP/1.1'
+
     def send_head(self):
         path = self.translate_path(self.path)
         if os.path.isdir(path):
@@ -59,20 +64,36 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             if name in allowed and os.path.isfile(path + suffix):
                 encoding, served = name, path + suffix
                 break
+        modified = int(os.stat(path).st_mtime)
+        since = self.headers.get('If-Modified-Since')
+        if since and 'If-None-Match' not in self.headers:
+            try:
+                unchanged = email.utils.parsedate_to_datetime(since).timestamp() >= modified
+            except (TypeError, ValueError):
+                unchanged = False
+            if unchanged:
+                self.send_response(304)
+                self.send_caching_headers(path)
+                self.end_headers()
+                return None
         body = open(served, 'rb')
         self.send_response(200)
         self.send_header('Content-Type', content_type)
         self.send_header('Content-Length', str(os.fstat(body.fileno()).st_size))
         if encoding:
             self.send_header('Content-Encoding', encoding)
+        self.send_caching_headers(path)
+        self.end_headers()
+        return body
+
+    def send_caching_headers(self, path):
         if os.path.isfile(path + '.gz') or os.path.isfile(path + '.br'):
             self.send_header('Vary', 'Accept-Encoding')
+        self.send_header('Last-Modified', self.date_time_string(int(os.stat(path).st_mtime)))
         if VERSIONED.search(os.path.basename(path)):
             self.send_header('Cache-Control', 'public, max-age=31536000, immutable')
         else:
             self.send_header('Cache-Control', 'no-cache')
-        self.end_headers()
-        return body
 
     def log_message(self, format, *args):
         pass

@@ -21,6 +21,7 @@ import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
 PACKAGING = HERE.parent
+ARIMO_LICENCE = pathlib.Path('/usr/share/doc/fonts-croscore/copyright')
 COMPRESSED = {'.html', '.js', '.wasm', '.svg', '.webmanifest', '.json', '.css'}
 
 
@@ -77,13 +78,17 @@ def build(program, site):
         'loader.js': HERE / 'loader.js',
         'zapgrid.svg': PACKAGING / 'io.github.brevanno.zapgrid.svg',
     }
-    for size in (32, 192, 512):
-        sources[f'zapgrid-{size}.png'] = PACKAGING / 'icons' / f'zapgrid-{size}.png'
+    sources['zapgrid-32.png'] = PACKAGING / 'icons' / 'zapgrid-32.png'
+    for size in (192, 512):
+        sources[f'zapgrid-{size}.png'] = PACKAGING / 'icons' / 'web' / f'zapgrid-{size}.png'
     names = {}
     for name, source in sources.items():
         names[name] = versioned_name(name, source)
         shutil.copyfile(source, site / names[name])
 
+    # The face the program carries, cut from Debian's copy, comes with its
+    # licence, as the SIL Open Font License asks.
+    shutil.copyfile(ARIMO_LICENCE, site / 'arimo-licence.txt')
     (site / 'manifest.webmanifest').write_text(manifest(names), encoding='utf-8')
     page = fill(HERE / 'index.html', {
         **names, 'wasm-bytes': sources['zapgrid.wasm'].stat().st_size})

@@ -3,12 +3,16 @@
 // serves it on 127.0.0.1, answers the prompt, hits and misses with the mouse,
 // resets with Alt+R, plays a real 60-second game to its score message, takes
 // the reload's fresh prompt, clicks 32768 times to the overflow report, and
-// ends with Alt+E; and checks what a browser without WebAssembly is told.
-// What the game shows is read off its canvas by OCR.
-// Usage: node play_in_chromium.js SITE_FOLDER SERVER_SCRIPT
+// ends with Alt+E; then, the network cut, plays it again from what the
+// service worker kept, and takes a rebuilt site on the next visit. Before
+// that it checks what the server sends, and what a browser without
+// WebAssembly is told. What the game shows is read off its canvas by OCR.
+// Usage: node play_in_chromium.js SITE_FOLDER SERVER_SCRIPT PROGRAM_DIR SITE_SCRIPT
 'use strict';
 const { chromium } = require('playwright-core');
 const { spawn, execFileSync } = require('child_process');
+const http = require('http');
+const zlib = require('zlib');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -16,7 +20,7 @@ const path = require('path');
 const scale = 2; // a sharper picture reads better
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'zapgrid-web-'));
 const positions = ['Left!', 'Middle!', 'Right!'];
-const [siteFolder, serverScript] = process.argv.slice(2, 4);
+const [siteFolder, serverScript, programDir, siteScript] = process.argv.slice(2, 6);
 
 function fail(message) {
     throw new Error(message);
@@ -97,7 +101,98 @@ function expect(what, actual, wanted) {
         fail(`${what}: read ${JSON.stringify(actual)}, expected ${JSON.stringify(wanted)}`);
 }
 
-async function play(url) {
+function get(url, encoding) {
+    return new Promise((resolve, reject) => {
+        http.get(url, { headers: encoding ? { 'Accept-Encoding': encoding } : {} }, (response) => {
+            const chunks = [];
+            response.on('data', (chunk) => chunks.push(chunk));
+            response.on('end', () => resolve({ headers: response.headers, body: Buffer.concat(chunks) }));
+        }).on('error', reject);
+    });
+}
+
+// Every file of the site comes as the browser accepts it, with its own type,
+// and those named after their content may be kept for a year.
+async function checkServer(url) {
+    const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+        '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml', '.png': 'image/png' };
+    const decode = { br: zlib.brotliDecompressSync, gzip: zlib.gunzipSync, undefined: (b) => b };
+    const files = fs.readdirSync(siteFolder).filter((f) => !/\.(br|gz)$/.test(f) && path.extname(f) in types);
+    for (const file of files) {
+        const raw = fs.readFileSync(path.join(siteFolder, file));
+        const packed = fs.existsSync(path.join(siteFolder, `${file}.br`));
+        for (const [accepted, expected] of [['br, gzip', 'br'], ['gzip', 'gzip'], ['', undefined]]) {
+            const { headers, body } = await get(url + (file === 'index.html' ? '' : file), accepted);
+            const encoding = packed ? expected : undefined;
+            expect(`${file} for "${accepted}": encoding`, headers['content-encoding'], encoding);
+            expect(`${file}: type`, headers['content-type'].split(';')[0], types[path.extname(file)]);
+            if (!raw.equals(decode[encoding](body)))
+                fail(`${file} for "${accepted}" did not decode to the file`);
+            const kept = /\.[0-9a-f]{12}\./.test(file) ? 'public, max-age=31536000, immutable' : 'no-cache';
+            expect(`${file}: caching`, headers['cache-control'], kept);
+        }
+    }
+    console.log(`the server sent each of ${files.length} files as brotli, gzip and plain, as asked`);
+}
+
+// A site as a new build of the game would lay out: the same program, one
+// byte section and one comment longer, so both change their names.
+function rebuiltSite() {
+    const program = path.join(scratch, 'program');
+    fs.mkdirSync(program);
+    const wasm = fs.readFileSync(path.join(programDir, 'zapgrid.wasm'));
+    // A custom section, which the engine skips: id 0, size 8, name "rebuilt".
+    const section = Buffer.from([0, 8, 7, ...Buffer.from('rebuilt')]);
+    fs.writeFileSync(path.join(program, 'zapgrid.wasm'), Buffer.concat([wasm, section]));
+    fs.writeFileSync(path.join(program, 'zapgrid.js'),
+        fs.readFileSync(path.join(programDir, 'zapgrid.js'), 'utf8') + '\n// rebuilt\n');
+    const site = path.join(scratch, 'site');
+    execFileSync('python3', [siteScript, program, site]);
+    return site;
+}
+
+// The program files the page has loaded, by name.
+async function programFiles(page) {
+    return page.evaluate(() => performance.getEntriesByType('resource')
+        .map((entry) => new URL(entry.name).pathname.split('/').pop())
+        .filter((name) => /^zapgrid\.[0-9a-f]{12}\.(js|wasm)$/.test(name)).sort());
+}
+
+// After a first visit: the network cut, a reload starts the game from what
+// the service worker kept, and a click is judged; the network back and a new
+// build on the server, the next visit runs the new program, both halves.
+async function playOffline(page, cdp, server) {
+    const before = await programFiles(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await cdp.send('Network.emulateNetworkConditions',
+        { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+    // No server either: nothing can come from anywhere but the cache.
+    server.process.kill();
+    await page.reload();
+    await prompt(page, 60);
+    await page.keyboard.press('Enter');
+    let now = await game(page);
+    const target = now.target;
+    await click(page, now.buttons[target]);
+    now = await game(page);
+    expect('feedback of a hit, offline', now.feedback, positions[target]);
+    console.log('offline: the reload reached the prompt and a hit was judged');
+
+    const rebuilt = rebuiltSite();
+    server.process = (await serve(rebuilt, server.port)).server;
+    await cdp.send('Network.emulateNetworkConditions',
+        { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+    await page.reload();
+    await prompt(page, 60);
+    const after = await programFiles(page);
+    const expected = fs.readdirSync(rebuilt).filter((f) => /^zapgrid\.[0-9a-f]{12}\.(js|wasm)$/.test(f)).sort();
+    expect('program after the rebuild', JSON.stringify(after), JSON.stringify(expected));
+    if (after.some((name) => before.includes(name)))
+        fail(`the new visit still ran ${before}`);
+    console.log(`the next visit ran the rebuilt program: ${after.join(', ')}`);
+}
+
+async function play(url, server) {
     const browser = await chromium.launch({
         executablePath: '/usr/bin/chromium',
         args: ['--no-sandbox', '--no-first-run', '--disable-background-networking',
@@ -114,6 +209,7 @@ async function play(url) {
         console.log('without WebAssembly the page says so');
 
         const page = await browser.newPage({ viewport: { width: 800, height: 600 }, deviceScaleFactor: scale });
+        const cdp = await page.context().newCDPSession(page);
         page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
         page.on('console', (m) => m.type() === 'error' && problems.push(`console: ${m.text()}`));
 
@@ -192,6 +288,8 @@ async function play(url) {
         await page.locator('#again').click();
         await prompt(page, 60);
         console.log('Alt+E ended the game; "Play again" brought the prompt back');
+
+        await playOffline(page, cdp, server);
     } finally {
         await browser.close();
     }
@@ -201,11 +299,14 @@ async function play(url) {
 
 (async () => {
     const { server, url } = await serve(siteFolder);
+    // The server is stopped and started again on the same port by the play.
+    const served = { process: server, port: new URL(url).port };
     try {
-        await play(url);
+        await checkServer(url);
+        await play(url, served);
         console.log('web play: ok');
     } finally {
-        server.kill();
+        served.process.kill();
         fs.rmSync(scratch, { recursive: true, force: true });
     }
 })().catch((error) => {

@@ -11,6 +11,7 @@ add_test(NAME web_setup COMMAND ${NPM} ci --no-audit --no-fund --loglevel=error
          WORKING_DIRECTORY ${node_dir})
 set_tests_properties(web_setup PROPERTIES FIXTURES_SETUP web TIMEOUT 300)
 add_test(NAME web_play COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_chromium.js
-                               ${CMAKE_BINARY_DIR}/site ${PROJECT_SOURCE_DIR}/scripts/serve_site.py)
+                               ${CMAKE_BINARY_DIR}/site ${PROJECT_SOURCE_DIR}/scripts/serve_site.py
+                               $<TARGET_FILE_DIR:zapgrid> ${PROJECT_SOURCE_DIR}/packaging/web/site.py)
 set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
