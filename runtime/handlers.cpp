@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/handlers.h"
 
-#include <QtGlobal>
-
 #include <exception>
 
 namespace runtime {

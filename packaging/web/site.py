@@ -15,6 +15,7 @@ import gzip
 import hashlib
 import json
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -46,7 +47,7 @@ def fill(template, values):
     text = template.read_text(encoding='utf-8')
     for key, value in values.items():
         text = text.replace(f'@{key}@', str(value))
-    if '@' in text.replace('@media', ''):
+    if re.search(r'@[\w.-]+@', text):
         sys.exit(f'{template.name}: a placeholder was left unfilled')
     return text
 
