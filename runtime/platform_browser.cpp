@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/platform.h"
+#include "runtime/pagewindows.h"
 #include "runtime/project.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
-#include <QScreen>
+#include <QMouseEvent>
+#include <QPointingDevice>
 #include <QTimer>
-#include <QWidget>
+#include <QWindow>
 
 #include <emscripten/val.h>
 #include <string>
@@ -17,38 +18,28 @@ namespace runtime::platform {
 
 namespace {
 
-// A page has no window manager, so the program does its work: every window
-// and dialog is centred on the part of the page the program draws on, and
-// when a dialog closes, a window still showing takes the keyboard back.
-class PageWindowManager final : public QObject
+// Every tap on a touch screen is a click of its own. Qt would take a tap
+// where the last one was for a double click (and select a word of the name),
+// however long ago that was when the browser numbers every touch 0: such a
+// double click reaches the window as the press it is.
+class SingleTaps final : public QObject
 {
 public:
     using QObject::QObject;
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (!widget || !widget->isWindow())
+        if (event->type() != QEvent::MouseButtonDblClick || !qobject_cast<QWindow *>(watched))
             return false;
-        if (event->type() == QEvent::Show && isFramed(widget)) {
-            const QRect frame = widget->frameGeometry();
-            const QPoint centre = widget->screen()->availableGeometry().center();
-            widget->move(centre - QPoint(frame.width() / 2, frame.height() / 2));
-        } else if (event->type() == QEvent::Hide && widget->windowType() == Qt::Dialog) {
-            for (QWidget *window : QApplication::topLevelWidgets()) {
-                if (window != widget && window->isVisible() && isFramed(window)) {
-                    window->activateWindow();
-                    break;
-                }
-            }
-        }
-        return false;
-    }
-
-private:
-    static bool isFramed(const QWidget *window)
-    {
-        return window->windowType() == Qt::Window || window->windowType() == Qt::Dialog;
+        const auto *tap = static_cast<QMouseEvent *>(event);
+        if (tap->pointingDevice()->type() != QInputDevice::DeviceType::TouchScreen)
+            return false;
+        QMouseEvent press(QEvent::MouseButtonPress, tap->position(), tap->scenePosition(),
+                          tap->globalPosition(), tap->button(), tap->buttons(), tap->modifiers(),
+                          tap->source(), tap->pointingDevice());
+        press.setTimestamp(tap->timestamp());
+        QCoreApplication::sendEvent(watched, &press);
+        return true;
     }
 };
 
@@ -73,6 +64,7 @@ void prepare()
     addFonts();
     QCoreApplication *app = QApplication::instance();
     app->installEventFilter(new PageWindowManager(app));
+    app->installEventFilter(new SingleTaps(app));
 }
 
 void endProgram(std::unique_ptr<Form> &form)
