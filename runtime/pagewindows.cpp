@@ -13,6 +13,7 @@
 #include <cmath>
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
+#include <functional>
 #include <vector>
 
 namespace runtime::platform {
@@ -91,12 +92,10 @@ void PageWindowManager::place(QScreen *screen)
         const QSizeF expected = QSizeF(page->geometry().size()) / m_scale;
         if (std::abs(expected.width() - screen->geometry().width()) > 1 ||
             std::abs(expected.height() - screen->geometry().height()) > 1) {
-            m_fitting = true;
-            QWindowSystemInterface::setSynchronousWindowSystemEvents(true);
-            QWindowSystemInterface::handleScreenGeometryChange(screen, page->geometry(),
-                                                               page->availableGeometry());
-            QWindowSystemInterface::setSynchronousWindowSystemEvents(false);
-            m_fitting = false;
+            atOnce([screen, page] {
+                QWindowSystemInterface::handleScreenGeometryChange(screen, page->geometry(),
+                                                                   page->availableGeometry());
+            });
         }
     }
     for (QWidget *window : shownWindows()) {
@@ -126,30 +125,36 @@ void PageWindowManager::fit(QScreen *screen)
     if (largest.isEmpty())
         return;
     const QSizeF room = page.shrunkBy(frame) - QSizeF(2 * phoneMargin, 2 * phoneMargin);
-    const qreal scale = std::max(
-        1.0, std::min(room.width() / largest.width(), room.height() / largest.height()));
+    const qreal scale =
+        std::max(1.0, std::min(room.width() / largest.width(), room.height() / largest.height()));
     if (std::abs(scale - m_scale) < 0.01)
         return;
 
     m_scale = scale;
     setPageFontDpi(pageDpi * scale);
-    // Taken in at once, so that every window is placed anew below.
-    m_fitting = true;
-    QWindowSystemInterface::setSynchronousWindowSystemEvents(true);
     const std::vector<QWidget *> shown = shownWindows();
     std::vector<QSize> sizes;
     for (const QWidget *window : shown)
         sizes.push_back(window->size());
-    QWindowSystemInterface::handleScreenLogicalDotsPerInchChange(screen, pageDpi * scale,
-                                                                 pageDpi * scale);
-    // The page keeps each window's size in CSS pixels; each takes its own
-    // size back instead, drawn larger.
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        if (QPlatformWindow *window = shown[i]->windowHandle()->handle()) {
-            const QRect onPage = window->geometry();
-            window->setGeometry(QRect(onPage.topLeft(), (QSizeF(sizes[i]) * scale).toSize()));
+    atOnce([&] {
+        QWindowSystemInterface::handleScreenLogicalDotsPerInchChange(screen, pageDpi * scale,
+                                                                     pageDpi * scale);
+        // The page keeps each window's size in CSS pixels; each takes its own
+        // size back instead, drawn larger.
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            if (QPlatformWindow *window = shown[i]->windowHandle()->handle()) {
+                const QRect onPage = window->geometry();
+                window->setGeometry(QRect(onPage.topLeft(), (QSizeF(sizes[i]) * scale).toSize()));
+            }
         }
-    }
+    });
+}
+
+void PageWindowManager::atOnce(const std::function<void()> &tell)
+{
+    m_fitting = true;
+    QWindowSystemInterface::setSynchronousWindowSystemEvents(true);
+    tell();
     QWindowSystemInterface::setSynchronousWindowSystemEvents(false);
     m_fitting = false;
 }

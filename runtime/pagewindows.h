@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QScreen;
 
 namespace runtime::platform {
@@ -25,11 +27,15 @@ private:
     // centres every window showing.
     void place(QScreen *screen);
     void fit(QScreen *screen);
+    // Tells Qt of a change to the page and has it taken in before returning,
+    // so that the windows are placed anew at once.
+    void atOnce(const std::function<void()> &tell);
 
     // How much larger than its own size the program draws, in CSS pixels
     // per pixel of its windows.
     qreal m_scale = 1;
     bool m_smallTouchScreen = false;
+    // While Qt takes in a change of ours, its screen's changes are ours too.
     bool m_fitting = false;
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/platform.h"
 #include "runtime/pagewindows.h"
+#include "runtime/platform.h"
 #include "runtime/project.h"
 
 #include <QApplication>

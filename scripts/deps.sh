@@ -35,7 +35,7 @@ windows_packages=(g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools nsis
     fonts-wine xvfb xdotool openbox x11-utils)
 # What the browser build adds: Emscripten, Ninja and Qt's host tools, the
 # face the game draws with and the tool that cuts it down, and brotli for the
-# precompressed files; and to test it, Chromium driven from Node.js, and OCR
-# to read the game's canvas.
+# precompressed files; and to test it, Chromium, and Firefox ESR on Xvfb,
+# driven from Node.js, and OCR to read the game's canvas.
 web_packages=(emscripten ninja-build qt6-base-dev-tools python3 fonts-croscore fonttools brotli)
-web_test_packages=(chromium tesseract-ocr)
+web_test_packages=(chromium firefox-esr xvfb tesseract-ocr)

@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: MIT
-# The browser build's site, played in Debian's headless Chromium, driven by
-# playwright-core as the lock file pins it, installed into the build folder.
+# The browser build's site, played in Debian's headless Chromium (as a
+# desktop and as emulated phones), driven by playwright-core, and in Debian's
+# Firefox ESR on a private X server, driven over WebDriver BiDi by
+# puppeteer-core, as the lock file pins them, installed into the build folder.
 find_program(NODE node REQUIRED)
 find_program(NPM npm REQUIRED)
 find_program(TESSERACT tesseract REQUIRED)
@@ -13,5 +15,11 @@ set_tests_properties(web_setup PROPERTIES FIXTURES_SETUP web TIMEOUT 300)
 add_test(NAME web_play COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_chromium.js
                                ${CMAKE_BINARY_DIR}/site ${PROJECT_SOURCE_DIR}/scripts/serve_site.py
                                $<TARGET_FILE_DIR:zapgrid> ${PROJECT_SOURCE_DIR}/packaging/web/site.py)
-set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300
+set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 600
+                     ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
+find_program(FIREFOX firefox-esr REQUIRED)
+find_program(XVFB Xvfb REQUIRED)
+add_test(NAME web_play_firefox COMMAND ${CMAKE_CURRENT_LIST_DIR}/play_in_firefox.sh
+                                       ${CMAKE_BINARY_DIR}/site ${PROJECT_SOURCE_DIR}/scripts/serve_site.py)
+set_tests_properties(web_play_firefox PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
