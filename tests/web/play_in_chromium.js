@@ -169,45 +169,87 @@ const phones = {
             '(KHTML, like Gecko) Chrome/156.0.0.0 Safari/537.36' },
 };
 
-// The height of each button, in CSS px, from the picture: the rows between
-// its frame's top and bottom edges, in the column just right of its text.
-async function buttonHeights(page, driver, buttons) {
-    const file = path.join(scratch, 'buttons.png');
+// Runs analyse({ brightness, blue, width, height, scale }, arg) in the page
+// on a picture of the game's element, whose pixels it can read there.
+async function inPicture(page, driver, analyse, arg) {
+    const file = path.join(scratch, 'picture.png');
     await driver.shoot(file);
     const png = fs.readFileSync(file).toString('base64');
-    const columns = buttons.map((b) => ({ x: b.x + b.w / 2 + 3, y: b.y }));
-    return page.evaluate(async ({ png, columns, scale }) => {
+    return page.evaluate(async ({ png, source, arg, scale }) => {
         const picture = await createImageBitmap(await (await fetch(`data:image/png;base64,${png}`)).blob());
         const canvas = new OffscreenCanvas(picture.width, picture.height);
         const context = canvas.getContext('2d');
         context.drawImage(picture, 0, 0);
         const { data, width, height } = context.getImageData(0, 0, picture.width, picture.height);
-        const light = (x, y) => (data[4 * (y * width + x)] + data[4 * (y * width + x) + 1] +
-            data[4 * (y * width + x) + 2]) / 3 > 190;
-        return columns.map(({ x, y }) => {
+        const at = (x, y, channel) => data[4 * (y * width + x) + channel];
+        const brightness = (x, y) => (at(x, y, 0) + at(x, y, 1) + at(x, y, 2)) / 3;
+        const blue = (x, y) => at(x, y, 2) - at(x, y, 0) > 60;
+        return (0, eval)(source)({ brightness, blue, width, height, scale }, arg);
+    }, { png, source: analyse.toString(), arg, scale: driver.scale });
+}
+
+// In CSS px: each button's height (the rows between its frame's top and
+// bottom edges, in the column just right of its text), and the window's size
+// (all that differs from the empty page's colour).
+function measure(page, driver, buttons) {
+    const columns = buttons.map((b) => ({ x: b.x + b.w / 2 + 3, y: b.y }));
+    return inPicture(page, driver, ({ brightness, width, height, scale }, columns) => {
+        const heights = columns.map(({ x, y }) => {
             const column = Math.round(x * scale);
             let top = Math.round(y * scale);
             let bottom = top;
-            while (top > 0 && light(column, top))
+            while (top > 0 && brightness(column, top) > 190)
                 --top;
-            while (bottom < height - 1 && light(column, bottom))
+            while (bottom < height - 1 && brightness(column, bottom) > 190)
                 ++bottom;
             return (bottom - top) / scale;
         });
-    }, { png, columns, scale: driver.scale });
+        const empty = brightness(0, 0);
+        let [left, right, top, bottom] = [width, -1, height, -1];
+        for (let y = 0; y < height; ++y) {
+            for (let x = 0; x < width; ++x) {
+                if (Math.abs(brightness(x, y) - empty) > 8) {
+                    left = Math.min(left, x);
+                    right = Math.max(right, x);
+                    top = Math.min(top, y);
+                    bottom = Math.max(bottom, y);
+                }
+            }
+        }
+        return { heights, window: { width: (right - left + 1) / scale, height: (bottom - top + 1) / scale } };
+    }, columns);
+}
+
+// The middle of a dialog's default button, below the given height: OCR does
+// not read its word inside the focus frame, which is blue.
+function defaultButton(page, driver, below) {
+    return inPicture(page, driver, ({ blue, width, height, scale }, below) => {
+        let [left, right, top, bottom] = [width, -1, height, -1];
+        for (let y = Math.round(below * scale); y < height; ++y) {
+            for (let x = 0; x < width; ++x) {
+                if (blue(x, y)) {
+                    left = Math.min(left, x);
+                    right = Math.max(right, x);
+                    top = Math.min(top, y);
+                    bottom = Math.max(bottom, y);
+                }
+            }
+        }
+        return { x: (left + right) / 2 / scale, y: (top + bottom) / 2 / scale };
+    }, below);
 }
 
 async function checkFit(page, driver, where) {
     const now = await game(driver);
-    const heights = await buttonHeights(page, driver, now.buttons);
+    const { heights, window } = await measure(page, driver, now.buttons);
     if (heights.some((h) => h < 44))
         fail(`${where}: the buttons are ${heights.join(', ')} CSS px tall`);
     const scrolls = await page.evaluate(() => document.scrollingElement.scrollHeight - innerHeight);
     if (scrolls > 0)
         fail(`${where}: the page scrolls by ${scrolls} px`);
-    const window = await page.evaluate(() => document.getElementById('screen').getBoundingClientRect().width);
-    console.log(`${where}: buttons ${heights.map((h) => h.toFixed(1)).join(', ')} CSS px tall, the page does not scroll ` +
-        `(game's element ${window} px wide)`);
+    const viewport = await page.evaluate(() => `${innerWidth}x${innerHeight}`);
+    console.log(`${where} (${viewport} CSS px): the window ${window.width.toFixed(0)}x${window.height.toFixed(0)} CSS px, ` +
+        `its buttons ${heights.map((h) => h.toFixed(1)).join(', ')} px tall; the page does not scroll`);
     return now;
 }
 
@@ -262,9 +304,19 @@ async function playOnPhone(browser, url, name, problems) {
     console.log(`${name}: the name was typed whole after a tap on the field, twice where it ends`);
 
     let now = await checkFit(page, driver, `${name}, upright`);
+    // The keys go back to the game, and no tap but one on a field asks for
+    // the phone's keyboard.
+    const keyboardAsked = () => {
+        const canvas = document.querySelector('#screen canvas');
+        return `${document.activeElement.tagName}, inputmode ${canvas.getAttribute('inputmode')}`;
+    };
+    expect(`${name}: after the prompt, the focus`, await page.evaluate(keyboardAsked),
+        'CANVAS, inputmode none');
     const hit = now.target;
     await tap(now.buttons[hit]);
     now = await game(driver);
+    expect(`${name}: after a tap on a button, the focus`, await page.evaluate(keyboardAsked),
+        'CANVAS, inputmode none');
     expect(`${name}: feedback of a tap on the mark`, now.feedback, positions[hit]);
     expect(`${name}: tally after a hit`, now.tally, '1 correct of 1');
     await tap(now.buttons[hit]);
@@ -284,8 +336,8 @@ async function playOnPhone(browser, url, name, problems) {
         await checkFit(page, driver, `${name}, upright again`);
         // The name whole, as committed word by word (the message lies over
         // the game's window, whose words OCR reads in among its own).
-        const score = await waitFor(driver, ['Ann Lee,', 'score of', 'OK'], 75);
-        await tap(score.find((w) => w.text === 'OK'));
+        const score = await waitFor(driver, ['Ann Lee,', 'score', 'of-'], 75);
+        await tap(await defaultButton(page, driver, score.find((w) => w.text.startsWith('of-')).y));
         await waitFor(driver, ["what's your name?", 'OK', 'Cancel']);
         console.log(`${name}: ${text(score)}; a tap took the message away`);
     }
