@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/accessibility.h"
 
+#include "runtime/platform.h"
+
 #include <QAccessible>
 #include <QWidget>
 
@@ -26,6 +28,7 @@ void passOnShownWindows(QAccessibleEvent *event)
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(passOnShownWindows);
+    platform::accessibilityUpdate(event);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include <memory>
 
+class QAccessibleEvent;
+
 namespace runtime {
 
 class Form;
@@ -14,6 +16,10 @@ namespace platform {
 
 // Readies the application for its platform; called once it exists.
 void prepare();
+
+// Tells the platform of an accessibility event of a shown window, after
+// Qt's own platform bridge (the desktop's AT-SPI) has had it.
+void accessibilityUpdate(QAccessibleEvent *event);
 
 // Ends the program with exit status 0 as soon as the running handler has
 // returned. form is the start-up form, which a page that outlives the program

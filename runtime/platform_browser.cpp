@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "runtime/pagemirror.h"
 #include "runtime/pagewindows.h"
 #include "runtime/platform.h"
 #include "runtime/project.h"
@@ -57,6 +58,8 @@ void addFonts()
     QApplication::setFont(font);
 }
 
+PageMirror *mirror = nullptr;
+
 } // namespace
 
 void prepare()
@@ -65,6 +68,13 @@ void prepare()
     QCoreApplication *app = QApplication::instance();
     app->installEventFilter(new PageWindowManager(app));
     app->installEventFilter(new SingleTaps(app));
+    mirror = new PageMirror(app);
+}
+
+void accessibilityUpdate(QAccessibleEvent *event)
+{
+    if (mirror)
+        mirror->update(event);
 }
 
 void endProgram(std::unique_ptr<Form> &form)

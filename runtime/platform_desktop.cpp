@@ -7,6 +7,8 @@ namespace runtime::platform {
 
 void prepare() {}
 
+void accessibilityUpdate(QAccessibleEvent *) {}
+
 void endProgram(std::unique_ptr<Form> &)
 {
     // exec() returns, and the form goes with the rest of start().

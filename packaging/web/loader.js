@@ -17,6 +17,9 @@
         again.hidden = !restart;
         screen.hidden = true;
         status.hidden = false;
+        // The keyboard, and a reader, are taken to what the player can do next.
+        if (restart)
+            again.focus();
     }
 
     // The response's body as it arrives, each chunk counted against the

@@ -154,6 +154,93 @@ async function playOnDesktop(browser, url, server, problems) {
     await page.close();
 }
 
+// The page as Chromium gives it to a screen reader: every node that is not
+// ignored, with its role, name, the text it holds and whether it is live or
+// focused.
+async function readerTree(cdp) {
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    const byId = new Map(nodes.map((n) => [n.nodeId, n]));
+    const textOf = (n) => (n.role?.value === 'StaticText' ? n.name?.value ?? '' :
+        (n.childIds ?? []).map((c) => byId.get(c)).filter(Boolean).map(textOf).join(' ').trim());
+    const property = (n, name) => n.properties?.find((p) => p.name === name)?.value.value;
+    return nodes.filter((n) => !n.ignored).map((n) => ({ role: n.role?.value, name: n.name?.value ?? '',
+        text: textOf(n), live: property(n, 'live'), focused: property(n, 'focused') === true }));
+}
+
+const axeScript = require.resolve('axe-core/axe.min.js');
+
+// What axe-core finds wrong with the page as it stands.
+async function checkAxe(page, where) {
+    if (!(await page.evaluate(() => 'axe' in window)))
+        await page.addScriptTag({ path: axeScript });
+    const { violations } = await page.evaluate(() => axe.run(document, { resultTypes: ['violations'] }));
+    if (violations.length) {
+        fail(`axe, ${where}: ${violations.map((v) => `${v.id} (${v.impact}): ` +
+            v.nodes.map((n) => n.target.join(' ')).join(', ')).join('; ')}`);
+    }
+    console.log(`axe found nothing wrong ${where}`);
+}
+
+// After a click: the reader has the three buttons, the tally as a status,
+// the click's news in the live region, and the focus on a control of the
+// game's; each as the canvas shows it.
+async function checkHeard(cdp, now) {
+    const tree = await readerTree(cdp);
+    const buttons = tree.filter((n) => n.role === 'button').map((n) => n.name);
+    expect('buttons in the reader\'s tree', JSON.stringify(buttons), JSON.stringify(positions));
+    const status = tree.find((n) => n.role === 'status');
+    expect('the status in the reader\'s tree', status?.text.trim(), now.tally);
+    const news = tree.find((n) => n.live === 'assertive')?.text;
+    expect('the news spoken', news, `${now.feedback} Mark above ${positions[now.target]}`);
+    if (!tree.some((n) => n.focused && n.role === 'button'))
+        fail('the reader\'s focus is on no button of the game');
+    return news;
+}
+
+// Played by ear, as a reader in the page hears it: the prompt's field a
+// labelled textbox, every click's news spoken, axe content at the prompt,
+// in a game and at the score message, and a hostile name shown as it was
+// typed, in the score message, running nothing.
+async function playByEar(browser, url, problems) {
+    const page = await browser.newPage({ viewport: { width: 800, height: 600 }, deviceScaleFactor: 2 });
+    const driver = driverFor(page, 2);
+    const cdp = await page.context().newCDPSession(page);
+    watch(page, problems);
+    page.on('dialog', (dialog) => {
+        problems.push(`the page opened a dialog: ${dialog.message()}`);
+        dialog.dismiss();
+    });
+    await page.goto(url);
+    await waitFor(driver, ["what's your name?", 'OK', 'Cancel'], 60);
+    const field = (await readerTree(cdp)).find((n) => n.role === 'textbox');
+    expect('the prompt\'s field', `${field?.name}, focused ${field?.focused}`,
+        "So, what's your name?, focused true");
+    await checkAxe(page, 'at the prompt');
+    const hostile = '<img src=x onerror=alert(1)><script>alert(2)</script>';
+    await page.keyboard.type(hostile);
+    await page.keyboard.press('Enter');
+
+    let now = await game(driver);
+    const hit = now.target;
+    await click(driver, now.buttons[hit]);
+    now = await game(driver);
+    const heard = [await checkHeard(cdp, now)];
+    await click(driver, now.buttons[hit]);
+    now = await game(driver);
+    heard.push(await checkHeard(cdp, now));
+    console.log(`heard: ${heard.map((h) => `"${h}"`).join(', then ')}`);
+    await checkAxe(page, 'in a game');
+
+    await waitFor(driver, ['you got a score of', 'OK'], 75);
+    const message = (await readerTree(cdp)).find((n) => n.role === 'alertdialog');
+    if (!message?.text.includes(`${hostile}, you got a score of`))
+        fail(`the score message reads ${JSON.stringify(message?.text)}`);
+    console.log(`the score message, to the reader: ${message.name}: ${message.text}`);
+    await checkAxe(page, 'at the score message');
+    expect('images on the page', await page.evaluate(() => document.images.length), 0);
+    await page.close();
+}
+
 // Phones as Chromium emulates them: 390x844 CSS px at 3 device pixels each,
 // touch, the browser's user agent and the platform Qt tells them apart by.
 const phones = {
@@ -308,15 +395,17 @@ async function playOnPhone(browser, url, name, problems) {
     // the phone's keyboard.
     const keyboardAsked = () => {
         const canvas = document.querySelector('#screen canvas');
-        return `${document.activeElement.tagName}, inputmode ${canvas.getAttribute('inputmode')}`;
+        const focus = document.activeElement;
+        const where = focus.closest('#screen') && focus.tagName !== 'INPUT' ? 'the game' : focus.tagName;
+        return `${where}, inputmode ${canvas.getAttribute('inputmode')}`;
     };
     expect(`${name}: after the prompt, the focus`, await page.evaluate(keyboardAsked),
-        'CANVAS, inputmode none');
+        'the game, inputmode none');
     const hit = now.target;
     await tap(now.buttons[hit]);
     now = await game(driver);
     expect(`${name}: after a tap on a button, the focus`, await page.evaluate(keyboardAsked),
-        'CANVAS, inputmode none');
+        'the game, inputmode none');
     expect(`${name}: feedback of a tap on the mark`, now.feedback, positions[hit]);
     expect(`${name}: tally after a hit`, now.tally, '1 correct of 1');
     await tap(now.buttons[hit]);
@@ -358,6 +447,8 @@ async function play(url, server) {
             if (!only || only === name)
                 await playOnPhone(browser, url, name, problems);
         }
+        if (!only || only === 'by ear')
+            await playByEar(browser, url, problems);
         if (!only || only === 'desktop')
             await playOnDesktop(browser, url, server, problems);
     } finally {
