@@ -36,6 +36,8 @@ windows_packages=(g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools nsis
 # What the browser build adds: Emscripten, Ninja and Qt's host tools, the
 # face the game draws with and the tool that cuts it down, and brotli for the
 # precompressed files; and to test it, Chromium, and Firefox ESR on Xvfb,
-# driven from Node.js, and OCR to read the game's canvas.
+# driven from Node.js, OCR to read the game's canvas, and Orca to read the
+# page in Chromium.
 web_packages=(emscripten ninja-build qt6-base-dev-tools python3 fonts-croscore fonttools brotli)
-web_test_packages=(chromium firefox-esr xvfb tesseract-ocr)
+web_test_packages=(chromium firefox-esr xvfb tesseract-ocr orca openbox xdotool dbus-daemon
+    at-spi2-core python3-pyatspi speech-dispatcher)

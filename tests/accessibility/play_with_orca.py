@@ -6,65 +6,14 @@ log) must tell what the game's accessible tree says happened. Prints the
 delay from Orca's echo of a press to its first word about the game, beside
 its delay from the echo of a Tab to its word about the newly focused button.
 Usage: play_with_orca.py ORCA_DEBUG_LOG"""
-import re
 import statistics
 import subprocess
 import sys
-import time
 
 import pyatspi
 
 from game_tree import WORDS, controls, fail, game_app, showing_mark, top_level, wait_for
-
-# "12:00:01.5 - SPEECH OUTPUT: 'Oops! Mark above Left!'{'established': False}"
-NEWS = re.compile(r"^(Left|Middle|Right|Oops)! Mark above (Left|Middle|Right)!$")
-SPOKEN = re.compile(r"^(\d+):(\d+):(\d+\.\d+) - SPEECH OUTPUT: '(.*?)' ?(?:\{.*\}|\[.*\]|None)?$")
-
-
-class Speech:
-    """What Orca has said, as (seconds, words), read from its log as it grows."""
-
-    def __init__(self, path):
-        self.log = open(path, errors="replace")
-        self.said = []
-        self.partial = ""
-
-    def _read(self):
-        # Orca flushes its log whenever it likes, even in mid-line.
-        *lines, self.partial = (self.partial + self.log.read()).split("\n")
-        for line in lines:
-            spoken = SPOKEN.match(line)
-            if spoken:
-                hours, minutes, seconds, words = spoken.groups()
-                self.said.append((int(hours) * 3600 + int(minutes) * 60 + float(seconds), words))
-
-    def mark(self):
-        self._read()
-        return len(self.said)
-
-    def wait(self, since, what, accept, seconds=10):
-        """The first utterance since the mark that accept() takes, as
-        (seconds, words)."""
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            self._read()
-            for when, said in self.said[since:]:
-                if accept(said):
-                    return when, said
-            time.sleep(0.05)
-        heard = [said for _, said in self.said[since:]]
-        fail(f"Orca did not say {what}; it said {heard}")
-
-
-def says(text):
-    """Accepts the words, with or without the full stop Orca may add."""
-    return lambda said: said.rstrip(".") == text.rstrip(".")
-
-
-def key(*names, delay=150):
-    """Presses the keys in turn; xdotool holds each for half the delay."""
-    subprocess.run(["xdotool", "key", "--delay", str(delay), *names], check=True)
-
+from orca_speech import NEWS, Speech, key, says
 
 speech = Speech(sys.argv[1])
 app = wait_for("the game on the accessibility bus", game_app)

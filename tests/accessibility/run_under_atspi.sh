@@ -27,6 +27,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 source "$here/../lib/xvfb.sh"
 source "$here/../lib/weston.sh"
+source "$here/../lib/orca.sh"
 
 game= log=$(mktemp) player=("$here/play_with_screen_reader.py") helpers=() orca=
 trap 'kill $game ${helpers[*]} $orca ${xvfb_pid:-} ${weston_pid:-} 2>/dev/null || true
@@ -48,26 +49,9 @@ else
 fi
 if [ "$platform" = orca ]; then
     platform=xcb
-    ! pgrep -u "$(id -u)" -x orca >/dev/null ||
-        fail "Orca already runs for this user, and Orca runs only once per user"
     openbox >/dev/null 2>&1 &
     helpers+=($!)
-    # Orca with nothing of a user's: its settings and speech come from a
-    # scratch home, and every utterance goes to its debug log, which Orca
-    # flushes every 50 ms (a customization it loads at start-up) for the play
-    # to follow. Each line keeps the time it was written at.
-    orca_home=$(mktemp -d) orca_log=$orca_home/orca-debug.log
-    mkdir -p "$orca_home/.local/share/orca"
-    printf '%s\n' 'from gi.repository import GLib' 'from orca import debug' \
-        'GLib.timeout_add(50, lambda: debug.debugFile.flush() or True)' \
-        >"$orca_home/.local/share/orca/orca-customizations.py"
-    HOME=$orca_home XDG_RUNTIME_DIR=$orca_home orca --debug-file="$orca_log" >/dev/null 2>&1 &
-    orca=$!
-    for _ in $(seq 200); do
-        grep -qs "SPEECH OUTPUT: 'Screen reader on.'" "$orca_log" && break
-        sleep 0.1
-    done
-    grep -qs "SPEECH OUTPUT: 'Screen reader on.'" "$orca_log" || fail "Orca did not start"
+    start_orca || exit 1
     player=("$here/play_with_orca.py" "$orca_log")
     # Qt's AT-SPI bridge hands every key to the reader and waits 100 ms; when
     # Orca answers later, the bridge can lose track of its copy of the key

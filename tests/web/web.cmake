@@ -23,3 +23,14 @@ add_test(NAME web_play_firefox COMMAND ${CMAKE_CURRENT_LIST_DIR}/play_in_firefox
                                        ${CMAKE_BINARY_DIR}/site ${PROJECT_SOURCE_DIR}/scripts/serve_site.py)
 set_tests_properties(web_play_firefox PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
+
+# Orca reading the page in Chromium, played from the keyboard by what it says.
+find_program(ORCA orca)
+find_program(OPENBOX openbox)
+find_program(XDOTOOL xdotool)
+find_program(DBUS_RUN_SESSION dbus-run-session)
+if(ORCA AND OPENBOX AND XDOTOOL AND DBUS_RUN_SESSION)
+    add_test(NAME web_orca COMMAND ${PROJECT_SOURCE_DIR}/tests/accessibility/orca_in_chromium.sh
+                                   ${CMAKE_BINARY_DIR}/site ${PROJECT_SOURCE_DIR}/scripts/serve_site.py)
+    set_tests_properties(web_orca PROPERTIES TIMEOUT 180)
+endif()

@@ -1,0 +1,61 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""Plays the game in Chromium's page from the keyboard alone, as a blind
+player does, by what Orca says of the page: the prompt, then hits and
+misses by Space, tabbing to the button under the mark Orca last named or
+past it. After each Space, Orca must say the click's feedback and where the
+mark went, the feedback as the game judges a press of the button Orca said
+has the focus. Prints the delays from Orca's echo of the Space to its first
+word about the click, and to its saying the click's news.
+Usage: play_orca_in_chromium.py ORCA_DEBUG_LOG"""
+import statistics
+import sys
+
+from game_tree import WORDS, fail
+from orca_speech import NEWS, Speech, key, says
+
+speech = Speech(sys.argv[1])
+first_words = []
+news_delays = []
+
+
+def button(said):
+    """The button Orca says has the focus, if it says so."""
+    name = said.rstrip(".").removesuffix(" push button")
+    return name if name != said.rstrip(".") and name in WORDS else None
+
+
+speech.wait(0, "the prompt", says("So, what's your name? entry No-Name"), seconds=60)
+since = speech.mark()
+key("Return")
+_, said = speech.wait(since, "the focused button", button)
+focused = button(said)
+mark = None
+# The first press learns where the mark is; then hits and misses by plan.
+for hit in (None, True, False, True, False, True, True, False):
+    if hit is not None:
+        wanted = mark if hit else WORDS[(WORDS.index(mark) + 1) % 3]
+        tabs = (WORDS.index(wanted) - WORDS.index(focused)) % 3
+        if tabs:
+            since = speech.mark()
+            key(*["Tab"] * tabs)
+            speech.wait(since, f"{wanted} focused", says(f"{wanted} push button"))
+            focused = wanted
+    since = speech.mark()
+    key("space", delay=20)
+    echoed, _ = speech.wait(since, "the key", says("space "))
+    after = next(i for i in range(since, len(speech.said)) if speech.said[i][1] == "space ") + 1
+    first, _ = speech.wait(after, "a word about the click", lambda said: True)
+    told, said = speech.wait(after, "the click's feedback and the mark's place", NEWS.match)
+    feedback, mark = (f"{word}!" for word in NEWS.match(said).groups())
+    judged = feedback == focused
+    if (hit is not None and judged != hit) or (not judged and feedback != "Oops!"):
+        fail(f"Orca said {said!r} of a press of {focused}, the mark above {mark}")
+    first_words.append((first - echoed) * 1000)
+    news_delays.append((told - echoed) * 1000)
+    print(f"Space on {focused}: Orca said {said!r}; its first word came "
+          f"{first_words[-1]:.0f} ms after the key, the news {news_delays[-1]:.0f} ms")
+
+for what, figures in (("first word about a click", first_words), ("news of a click", news_delays)):
+    print(f"Orca's {what} came {statistics.median(figures):.0f} ms (median) and at most "
+          f"{max(figures):.0f} ms after its echo of the key")
