@@ -369,6 +369,7 @@ async function playOnPhone(browser, url, name, problems) {
     await tap(fieldEnd);
     const focused = await page.evaluate(() => document.activeElement.tagName);
     expect(`${name}: the element focused by a tap on the field`, focused, 'INPUT');
+    await checkAxe(page, `on ${name}, the field tapped`);
     await page.waitForTimeout(500);
     await tap(fieldEnd);
     await cdp.send('Input.insertText', { text: 'X' });
