@@ -10,10 +10,8 @@
 #include <qpa/qplatformscreen.h>
 
 #include <emscripten/bind.h>
-#include <memory>
 #include <private/qguiapplication_p.h>
 #include <string>
-#include <vector>
 
 namespace runtime::platform {
 

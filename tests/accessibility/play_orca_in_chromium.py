@@ -55,6 +55,8 @@ for hit in (None, True, False, True, False, True, True, False):
     news_delays.append((told - echoed) * 1000)
     print(f"Space on {focused}: Orca said {said!r}; its first word came "
           f"{first_words[-1]:.0f} ms after the key, the news {news_delays[-1]:.0f} ms")
+    heard = [words for when, words in speech.said[after - 1:] if when <= told]
+    print(f"  Orca: {' | '.join(heard)}")
 
 for what, figures in (("first word about a click", first_words), ("news of a click", news_delays)):
     print(f"Orca's {what} came {statistics.median(figures):.0f} ms (median) and at most "
