@@ -165,18 +165,16 @@ void PageMirror::sync()
 {
     m_syncing = true;
     QScreen *screen = QGuiApplication::primaryScreen();
-    // CSS pixels per pixel of the program's windows.
-    const qreal scale = screen->devicePixelRatio() / screen->handle()->devicePixelRatio();
-    const QRectF page(QPointF(screen->geometry().topLeft()) * scale, QSizeF());
-    QSet<QAccessible::Id> seen;
+    Pass pass{screen->devicePixelRatio() / screen->handle()->devicePixelRatio(), {}};
+    const QRectF page(QPointF(screen->geometry().topLeft()) * pass.scale, QSizeF());
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (!isShownWindow(window))
             continue;
         if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(window))
-            element(iface, m_root, page, seen);
+            mirror(iface, m_root, page, pass);
     }
     for (auto it = m_elements.begin(); it != m_elements.end();) {
-        if (seen.contains(it.key())) {
+        if (pass.seen.contains(it.key())) {
             ++it;
             continue;
         }
@@ -201,11 +199,11 @@ void PageMirror::sync()
     m_syncing = false;
 }
 
-val PageMirror::element(QAccessibleInterface *iface, const val &parent, QRectF parentBox,
-                        QSet<QAccessible::Id> &seen)
+void PageMirror::mirror(QAccessibleInterface *iface, const val &parent, QRectF parentBox,
+                        Pass &pass)
 {
     const QAccessible::Id id = QAccessible::uniqueId(iface);
-    seen.insert(id);
+    pass.seen.insert(id);
     const QAccessible::Role role = iface->role();
     const Mirrored as = mirrored(role);
     val element = m_elements.value(id, val::undefined());
@@ -221,10 +219,8 @@ val PageMirror::element(QAccessibleInterface *iface, const val &parent, QRectF p
     if (!element["parentElement"].strictlyEquals(parent))
         parent.call<void>("appendChild", element);
 
-    QScreen *screen = QGuiApplication::primaryScreen();
-    const qreal scale = screen->devicePixelRatio() / screen->handle()->devicePixelRatio();
-    const QRectF box(QPointF(iface->rect().topLeft()) * scale,
-                     QSizeF(iface->rect().size()) * scale);
+    const QRectF box(QPointF(iface->rect().topLeft()) * pass.scale,
+                     QSizeF(iface->rect().size()) * pass.scale);
     const QRectF place = box.translated(-parentBox.topLeft());
     const std::string style =
         "position:absolute;margin:0;padding:0;border:0;left:" + std::to_string(place.x()) +
@@ -247,16 +243,16 @@ val PageMirror::element(QAccessibleInterface *iface, const val &parent, QRectF p
         setAttribute(element, "aria-description", description);
         if (role == QAccessible::PushButton)
             element.set("disabled", bool(state.disabled));
-        return element;
+        return;
     case QAccessible::EditableText:
         setAttribute(element, "aria-label", name);
         if (element["value"].as<std::string>() != utf8(iface->text(QAccessible::Value)))
             element.set("value", utf8(iface->text(QAccessible::Value)));
-        return element;
+        return;
     case QAccessible::Notification:
         // Spoken through the live region as it comes.
         element.set("hidden", true);
-        return element;
+        return;
     default:
         setAttribute(element, "aria-label", name);
         setAttribute(element, "aria-description", description);
@@ -265,9 +261,8 @@ val PageMirror::element(QAccessibleInterface *iface, const val &parent, QRectF p
     const int count = iface->childCount();
     for (int i = 0; i < count; ++i) {
         if (QAccessibleInterface *child = iface->child(i))
-            this->element(child, element, box, seen);
+            mirror(child, element, box, pass);
     }
-    return element;
 }
 
 void PageMirror::forwardKey(val event)

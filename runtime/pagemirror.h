@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 #include <emscripten/val.h>
@@ -31,8 +32,15 @@ public:
 
 private:
     void sync();
-    emscripten::val element(QAccessibleInterface *iface, const emscripten::val &parent,
-                            QRectF parentBox, QSet<QAccessible::Id> &seen);
+    // One pass over the tree: CSS pixels per pixel of the program's windows,
+    // and the interfaces met.
+    struct Pass
+    {
+        qreal scale;
+        QSet<QAccessible::Id> seen;
+    };
+    void mirror(QAccessibleInterface *iface, const emscripten::val &parent, QRectF parentBox,
+                Pass &pass);
     emscripten::val canvas() const;
     void forwardKey(emscripten::val event);
     void activate(emscripten::val event);
