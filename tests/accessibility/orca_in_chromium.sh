@@ -18,9 +18,19 @@ source "$here/../lib/xvfb.sh"
 source "$here/../lib/orca.sh"
 
 helpers=() orca= profile=$(mktemp -d) served=$(mktemp)
-trap 'kill ${helpers[*]} $orca ${xvfb_pid:-} 2>/dev/null || true
-      [ -z "$orca" ] || timeout 10 tail --pid="$orca" -f /dev/null
-      rm -rf "$session_runtime" "$profile" "$served" ${orca_home:-}' EXIT
+# Chromium's processes write its profile until the last of them has gone, so
+# its folder is removed only then; Orca runs once per user, so the next play
+# must not find this one.
+clean_up() {
+    kill "${helpers[@]}" $orca ${xvfb_pid:-} 2>/dev/null || true
+    for pid in "${helpers[@]}" $orca; do timeout 10 tail --pid="$pid" -f /dev/null || true; done
+    for _ in $(seq 100); do
+        pgrep -f -- "--user-data-dir=$profile" >/dev/null || break
+        sleep 0.1
+    done
+    rm -rf "$session_runtime" "$profile" "$served" ${orca_home:-}
+}
+trap clean_up EXIT
 start_xvfb 1024x768
 openbox >/dev/null 2>&1 &
 helpers+=($!)
