@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/pagemirror.h"
 
+#include "runtime/mirrorpointers.h"
+
 #include <QApplication>
 #include <QScreen>
 #include <QSet>
@@ -108,11 +110,13 @@ PageMirror::PageMirror(QObject *parent) : QObject(parent)
     connect(&m_syncSoon, &QTimer::timeout, this, &PageMirror::sync);
 
     const val screen = canvas()["parentElement"];
+    const std::string canvasId = canvas()["id"].as<std::string>();
     m_root = document().call<val>("createElement", std::string("div"));
-    // Over the canvas, seen by no one, and letting the mouse and touches
-    // through to the canvas; a reader's own clicks still reach it.
+    m_root.set("id", canvasId + "-mirror");
+    // Over the canvas and seen by no one; where no element lies, the mouse
+    // and touches go through to the canvas.
     m_root.set("style", std::string("position:absolute;inset:0;opacity:0;pointer-events:none;"
-                                    "overflow:hidden"));
+                                    "overflow:hidden;user-select:none;-webkit-user-select:none"));
     screen.call<void>("appendChild", m_root);
     m_live = document().call<val>("createElement", std::string("div"));
     m_live.call<void>("setAttribute", std::string("aria-live"), std::string("assertive"));
@@ -124,6 +128,7 @@ PageMirror::PageMirror(QObject *parent) : QObject(parent)
         m_root.call<void>("addEventListener", std::string(type),
                           val::module_property("zapgridMirrorEvent"));
     }
+    passPointersToCanvas(canvasId + "-mirror", canvasId);
 }
 
 PageMirror::~PageMirror()
@@ -225,7 +230,7 @@ void PageMirror::mirror(QAccessibleInterface *iface, const val &parent, QRectF p
     const std::string style =
         "position:absolute;margin:0;padding:0;border:0;left:" + std::to_string(place.x()) +
         "px;top:" + std::to_string(place.y()) + "px;width:" + std::to_string(place.width()) +
-        "px;height:" + std::to_string(place.height()) + "px";
+        "px;height:" + std::to_string(place.height()) + "px;pointer-events:auto";
     element.set("style", style);
 
     const QAccessible::State state = iface->state();
@@ -241,8 +246,11 @@ void PageMirror::mirror(QAccessibleInterface *iface, const val &parent, QRectF p
         if (element["textContent"].as<std::string>() != utf8(name))
             element.set("textContent", utf8(name));
         setAttribute(element, "aria-description", description);
+        // Not the element's own disabled state, under which a browser
+        // would not hand on the pointer's presses over it.
         if (role == QAccessible::PushButton)
-            element.set("disabled", bool(state.disabled));
+            setAttribute(element, "aria-disabled",
+                         state.disabled ? QStringLiteral("true") : QString());
         return;
     case QAccessible::EditableText:
         setAttribute(element, "aria-label", name);
@@ -286,7 +294,10 @@ static QAccessibleInterface *mirroredInterface(const val &event)
 
 void PageMirror::activate(val event)
 {
-    // A reader's click, or a tap in touch exploration.
+    // A reader's click, or a tap in touch exploration. A click of the
+    // mouse or of a finger counts its clicks; Qt had its presses already.
+    if (event["detail"].as<int>() != 0)
+        return;
     QAccessibleInterface *iface = mirroredInterface(event);
     if (iface && iface->actionInterface())
         iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -13,8 +13,8 @@ namespace runtime::platform {
 
 // The program's accessible tree, mirrored into the page for its screen
 // reader: every shown window's controls as elements of the page laid over
-// the canvas where the controls are drawn, transparent and letting the mouse
-// through to the canvas. Buttons are buttons, texts are text, a status bar is
+// the canvas where the controls are drawn, transparent, and handing the
+// mouse and touches on to the canvas. Buttons are buttons, texts are text, a status bar is
 // a status, a notification is spoken as it comes; the page's focus is the
 // program's. Keys pressed on an element go on to the canvas, as if pressed
 // there. Everything is built from Qt's accessibility interfaces, never from

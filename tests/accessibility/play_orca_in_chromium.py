@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Plays the game in Chromium's page from the keyboard alone, as a blind
-player does, by what Orca says of the page: the prompt, then hits and
+player does, by what Orca says of the page: the prompt, each button found
+where it is drawn by the hit test a reader asks over AT-SPI, then hits and
 misses by Space, tabbing to the button under the mark Orca last named or
 past it. After each Space, Orca must say the click's feedback and where the
 mark went, the feedback as the game judges a press of the button Orca said
@@ -10,13 +11,49 @@ word about the click, and to its saying the click's news.
 Usage: play_orca_in_chromium.py ORCA_DEBUG_LOG"""
 import statistics
 import sys
+import time
 
-from game_tree import WORDS, fail
+import pyatspi
+from game_tree import WORDS, fail, find, wait_for
 from orca_speech import NEWS, Speech, key, says
 
 speech = Speech(sys.argv[1])
 first_words = []
 news_delays = []
+
+
+def found_at(document, x, y):
+    """What a reader finds at a point of the screen (by touch, or under the
+    mouse): Chromium answers at once from the boxes it knows, and from the
+    page's own hit test once that has answered: the last of a few answers
+    is the page's."""
+    for _ in range(5):
+        found = document
+        while True:
+            inner = found.queryComponent().getAccessibleAtPoint(x, y, pyatspi.DESKTOP_COORDS)
+            if inner is None or inner == found:
+                break
+            found = inner
+        time.sleep(0.2)
+    return found
+
+
+def check_found_where_drawn():
+    """Each of the game's buttons is what a reader finds where it lies."""
+    def page():
+        chromium = next((app for app in pyatspi.Registry.getDesktop(0)
+                         if app is not None and app.name == "Chromium"), None)
+        return chromium and find(chromium, pyatspi.ROLE_DOCUMENT_WEB, "Zapgrid")
+    document = wait_for("the page on the accessibility bus", page)
+    is_button = lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON
+    for word in WORDS:
+        box = find(document, pyatspi.ROLE_PUSH_BUTTON, word).queryComponent().getExtents(
+            pyatspi.DESKTOP_COORDS)
+        found = found_at(document, box.x + box.width // 2, box.y + box.height // 2)
+        named = found if is_button(found) else pyatspi.findAncestor(found, is_button)
+        if named is None or named.name != word:
+            fail(f"at {word} a reader finds {found.getRoleName()} {found.name!r}")
+    print(f"a reader finds {', '.join(WORDS)} where each is drawn")
 
 
 def button(said):
@@ -30,6 +67,7 @@ since = speech.mark()
 key("Return")
 _, said = speech.wait(since, "the focused button", button)
 focused = button(said)
+check_found_where_drawn()
 mark = None
 # The first press learns where the mark is; then hits and misses by plan.
 for hit in (None, True, False, True, False, True, True, False):

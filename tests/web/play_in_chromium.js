@@ -197,10 +197,23 @@ async function checkHeard(cdp, now) {
     return news;
 }
 
+// What a reader finds by touch or by the mouse where each button is drawn:
+// readers ask the page's own hit test, which finds no element that lets
+// pointers through.
+async function checkFound(page, driver, now) {
+    const screen = await driver.box();
+    const found = await page.evaluate((points) => points.map(({ x, y }) => {
+        const element = document.elementFromPoint(x, y);
+        return element?.closest('button')?.textContent ?? element?.tagName;
+    }), now.buttons.map((b) => ({ x: screen.x + b.x, y: screen.y + b.y })));
+    expect('the buttons found where they are drawn', JSON.stringify(found), JSON.stringify(positions));
+}
+
 // Played by ear, as a reader in the page hears it: the prompt's field a
-// labelled textbox, every click's news spoken, axe content at the prompt,
-// in a game and at the score message, and a hostile name shown as it was
-// typed, in the score message, running nothing.
+// labelled textbox, every click's news spoken, the buttons found where they
+// are drawn, axe content at the prompt, in a game and at the score message,
+// and a hostile name shown as it was typed, in the score message, running
+// nothing.
 async function playByEar(browser, url, problems) {
     const page = await browser.newPage({ viewport: { width: 800, height: 600 }, deviceScaleFactor: 2 });
     const driver = driverFor(page, 2);
@@ -225,6 +238,7 @@ async function playByEar(browser, url, problems) {
     await click(driver, now.buttons[hit]);
     now = await game(driver);
     const heard = [await checkHeard(cdp, now)];
+    await checkFound(page, driver, now);
     await click(driver, now.buttons[hit]);
     now = await game(driver);
     heard.push(await checkHeard(cdp, now));
@@ -365,10 +379,14 @@ async function playOnPhone(browser, url, name, problems) {
     const question = words.find((w) => w.text === 'name?');
     const cancel = words.find((w) => w.text === 'Cancel');
     const fieldEnd = { x: cancel.x + cancel.w / 2 - 8, y: (question.y + cancel.y) / 2 };
-    // The first tap on the field hands the phone's keyboard its element.
+    // The first tap on the field hands the phone's keyboard its element,
+    // not the mirror's field, which lies under the finger for a reader.
+    const typedInto = () => {
+        const focus = document.activeElement;
+        return `${focus.tagName}${focus.closest('[id$="-mirror"]') ? ' of the mirror' : ''}`;
+    };
     await tap(fieldEnd);
-    const focused = await page.evaluate(() => document.activeElement.tagName);
-    expect(`${name}: the element focused by a tap on the field`, focused, 'INPUT');
+    expect(`${name}: the element focused by a tap on the field`, await page.evaluate(typedInto), 'INPUT');
     await checkAxe(page, `on ${name}, the field tapped`);
     await page.waitForTimeout(500);
     await tap(fieldEnd);
@@ -387,7 +405,7 @@ async function playOnPhone(browser, url, name, problems) {
     if (text(typed).includes('No-Name'))
         fail(`${name}: the field still holds the default: ${text(typed)}`);
     expect(`${name}: the element the keyboard types into, at the end`,
-        await page.evaluate(() => document.activeElement.tagName), 'INPUT');
+        await page.evaluate(typedInto), 'INPUT');
     await tap(typed.find((w) => w.text === 'OK'));
     console.log(`${name}: the name was typed whole after a tap on the field, twice where it ends`);
 
