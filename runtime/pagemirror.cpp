@@ -2,6 +2,7 @@
 #include "runtime/pagemirror.h"
 
 #include "runtime/mirrorpointers.h"
+#include "runtime/pagewindows.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -62,12 +63,6 @@ Mirrored mirrored(QAccessible::Role role)
     }
 }
 
-bool isShownWindow(const QWidget *window)
-{
-    return window->isVisible() &&
-           (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog);
-}
-
 // Keeps an element's attribute at a value, or without it.
 void setAttribute(val element, const char *name, const QString &value)
 {
@@ -79,8 +74,14 @@ void setAttribute(val element, const char *name, const QString &value)
 
 } // namespace
 
-// The page's events on the mirror, each passed to the mirror's own handler.
+// The page's and Qt's events, each passed to the mirror's own handler.
 static PageMirror *theMirror = nullptr;
+
+void PageMirror::accessibilityEvent(QAccessibleEvent *event)
+{
+    if (theMirror)
+        theMirror->update(event);
+}
 
 void PageMirror::pageEvent(val event)
 {
@@ -172,9 +173,7 @@ void PageMirror::sync()
     QScreen *screen = QGuiApplication::primaryScreen();
     Pass pass{screen->devicePixelRatio() / screen->handle()->devicePixelRatio(), {}};
     const QRectF page(QPointF(screen->geometry().topLeft()) * pass.scale, QSizeF());
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!isShownWindow(window))
-            continue;
+    for (QWidget *window : shownWindows()) {
         if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(window))
             mirror(iface, m_root, page, pass);
     }

@@ -26,11 +26,12 @@ public:
     ~PageMirror() override;
 
     // Told of every accessibility event of the program's shown windows.
-    void update(QAccessibleEvent *event);
-
+    static void accessibilityEvent(QAccessibleEvent *event);
+    // Told of the page's events on the mirror.
     static void pageEvent(emscripten::val event);
 
 private:
+    void update(QAccessibleEvent *event);
     void sync();
     // One pass over the tree: CSS pixels per pixel of the program's windows,
     // and the interfaces met.

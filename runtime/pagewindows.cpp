@@ -14,7 +14,6 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 #include <functional>
-#include <vector>
 
 namespace runtime::platform {
 
@@ -42,6 +41,8 @@ bool smallTouchScreen()
     return emscripten::val::global("navigator")["maxTouchPoints"].as<int>() > 0 && shorter < 600;
 }
 
+} // namespace
+
 std::vector<QWidget *> shownWindows()
 {
     std::vector<QWidget *> shown;
@@ -51,8 +52,6 @@ std::vector<QWidget *> shownWindows()
     }
     return shown;
 }
-
-} // namespace
 
 PageWindowManager::PageWindowManager(QObject *parent)
     : QObject(parent), m_smallTouchScreen(smallTouchScreen())

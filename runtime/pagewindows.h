@@ -4,10 +4,15 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 class QScreen;
+class QWidget;
 
 namespace runtime::platform {
+
+// The program's windows and dialogs that are showing.
+std::vector<QWidget *> shownWindows();
 
 // A page has no window manager, so the program does its work: every window
 // and dialog is centred on the part of the page the program draws on, and

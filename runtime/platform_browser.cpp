@@ -58,8 +58,6 @@ void addFonts()
     QApplication::setFont(font);
 }
 
-PageMirror *mirror = nullptr;
-
 } // namespace
 
 void prepare()
@@ -68,13 +66,12 @@ void prepare()
     QCoreApplication *app = QApplication::instance();
     app->installEventFilter(new PageWindowManager(app));
     app->installEventFilter(new SingleTaps(app));
-    mirror = new PageMirror(app);
+    new PageMirror(app);
 }
 
 void accessibilityUpdate(QAccessibleEvent *event)
 {
-    if (mirror)
-        mirror->update(event);
+    PageMirror::accessibilityEvent(event);
 }
 
 void endProgram(std::unique_ptr<Form> &form)

@@ -86,6 +86,11 @@ async function click(driver, word) {
     await driver.click(screen.x + word.x, screen.y + word.y);
 }
 
+async function tap(driver, word) {
+    const screen = await driver.box();
+    await driver.tap(screen.x + word.x, screen.y + word.y);
+}
+
 // Played from the mouse and the keyboard: a typed name, a hit, a miss,
 // Alt+R, a whole game to its score message, 32768 clicks to the overflow
 // report, and Alt+E, after which the page offers to play again.
@@ -180,4 +185,4 @@ async function playDesktop(driver) {
 }
 
 module.exports = { positions, scratch, fail, expect, read, text, waitFor, game, prompt, click,
-    playDesktop };
+    tap, playDesktop };

@@ -16,7 +16,7 @@ const zlib = require('zlib');
 const fs = require('fs');
 const path = require('path');
 const view = require('./game_view');
-const { positions, scratch, fail, expect, text, waitFor, game, prompt, click } = view;
+const { positions, scratch, fail, expect, text, waitFor, game, prompt, click, tap } = view;
 
 const [siteFolder, serverScript, programDir, siteScript] = process.argv.slice(2, 6);
 
@@ -86,6 +86,7 @@ function driverFor(page, scale) {
         shoot: (file) => page.locator('#screen').screenshot({ path: file }),
         box: () => page.locator('#screen').boundingBox(),
         click: (x, y) => page.mouse.click(x, y),
+        tap: (x, y) => page.touchscreen.tap(x, y),
         press: (key, alt) => page.keyboard.press(alt ? `Alt+${key}` : key),
         type: (keys) => page.keyboard.type(keys),
         evaluate: (fn, arg) => page.evaluate(fn, arg),
@@ -368,10 +369,6 @@ async function playOnPhone(browser, url, name, problems) {
     await cdp.send('Emulation.setUserAgentOverride', phone);
     watch(page, problems);
     const driver = driverFor(page, 3);
-    const tap = async (word) => {
-        const screen = await driver.box();
-        await page.touchscreen.tap(screen.x + word.x, screen.y + word.y);
-    };
     await page.goto(url);
     const words = await waitFor(driver, ["what's your name?", 'OK', 'Cancel'], 60);
     // The field lies between the question and the buttons; its right end,
@@ -385,11 +382,11 @@ async function playOnPhone(browser, url, name, problems) {
         const focus = document.activeElement;
         return `${focus.tagName}${focus.closest('[id$="-mirror"]') ? ' of the mirror' : ''}`;
     };
-    await tap(fieldEnd);
+    await tap(driver, fieldEnd);
     expect(`${name}: the element focused by a tap on the field`, await page.evaluate(typedInto), 'INPUT');
     await checkAxe(page, `on ${name}, the field tapped`);
     await page.waitForTimeout(500);
-    await tap(fieldEnd);
+    await tap(driver, fieldEnd);
     await cdp.send('Input.insertText', { text: 'X' });
     await waitFor(driver, ['No-NameX']);
     for (let i = 0; i < 'No-NameX'.length; ++i)
@@ -406,7 +403,7 @@ async function playOnPhone(browser, url, name, problems) {
         fail(`${name}: the field still holds the default: ${text(typed)}`);
     expect(`${name}: the element the keyboard types into, at the end`,
         await page.evaluate(typedInto), 'INPUT');
-    await tap(typed.find((w) => w.text === 'OK'));
+    await tap(driver, typed.find((w) => w.text === 'OK'));
     console.log(`${name}: the name was typed whole after a tap on the field, twice where it ends`);
 
     let now = await checkFit(page, driver, `${name}, upright`);
@@ -421,13 +418,13 @@ async function playOnPhone(browser, url, name, problems) {
     expect(`${name}: after the prompt, the focus`, await page.evaluate(keyboardAsked),
         'the game, inputmode none');
     const hit = now.target;
-    await tap(now.buttons[hit]);
+    await tap(driver, now.buttons[hit]);
     now = await game(driver);
     expect(`${name}: after a tap on a button, the focus`, await page.evaluate(keyboardAsked),
         'the game, inputmode none');
     expect(`${name}: feedback of a tap on the mark`, now.feedback, positions[hit]);
     expect(`${name}: tally after a hit`, now.tally, '1 correct of 1');
-    await tap(now.buttons[hit]);
+    await tap(driver, now.buttons[hit]);
     now = await game(driver);
     expect(`${name}: tally after a second tap there`, now.tally, '1 correct of 2');
     console.log(`${name}: a tap on the mark was a hit, a second tap there a click too`);
@@ -445,7 +442,8 @@ async function playOnPhone(browser, url, name, problems) {
         // The name whole, as committed word by word (the message lies over
         // the game's window, whose words OCR reads in among its own).
         const score = await waitFor(driver, ['Ann Lee,', 'score', 'of-'], 75);
-        await tap(await defaultButton(page, driver, score.find((w) => w.text.startsWith('of-')).y));
+        const scoreLine = score.find((w) => w.text.startsWith('of-')).y;
+        await tap(driver, await defaultButton(page, driver, scoreLine));
         await waitFor(driver, ["what's your name?", 'OK', 'Cancel']);
         console.log(`${name}: ${text(score)}; a tap took the message away`);
     }

@@ -8,7 +8,7 @@
 const puppeteer = require('puppeteer-core');
 const { serve } = require('./site_server');
 const view = require('./game_view');
-const { positions, expect, game } = view;
+const { positions, expect, game, tap } = view;
 
 const [siteFolder, serverScript] = process.argv.slice(2, 4);
 
@@ -21,6 +21,7 @@ function driverFor(page, scale) {
         shoot: async (file) => (await screen()).screenshot({ path: file }),
         box: async () => (await screen()).boundingBox(),
         click: (x, y) => page.mouse.click(x, y),
+        tap: (x, y) => page.touchscreen.tap(x, y),
         press: async (key, alt) => {
             if (alt)
                 await page.keyboard.down('Alt');
@@ -35,19 +36,15 @@ function driverFor(page, scale) {
     };
 }
 
-async function tapButtons(page, driver) {
-    const tap = async (word) => {
-        const screen = await driver.box();
-        await page.touchscreen.tap(screen.x + word.x, screen.y + word.y);
-    };
+async function tapButtons(driver) {
     await driver.press('Enter');
     let now = await game(driver);
     const hit = now.target;
-    await tap(now.buttons[hit]);
+    await tap(driver, now.buttons[hit]);
     now = await game(driver);
     expect('feedback of a tap on the mark', now.feedback, positions[hit]);
     expect('tally after a tap', now.tally, '1 correct of 1');
-    await tap(now.buttons[hit]);
+    await tap(driver, now.buttons[hit]);
     now = await game(driver);
     expect('tally after a second tap there', now.tally, '1 correct of 2');
     console.log('taps: one on the mark was a hit, a second there one more click');
@@ -68,7 +65,7 @@ async function tapButtons(page, driver) {
         await page.goto(url);
         expect('page title', await page.title(), 'Zapgrid');
         await view.playDesktop(driver);
-        await tapButtons(page, driver);
+        await tapButtons(driver);
     } finally {
         await browser.close();
         server.kill();
