@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/project.h"
+#include "runtime/qt/start.h"
 #include "window/form1.h"
 
 int main(int argc, char *argv[])
 {
-    return runtime::start(argc, argv,
-                          {QStringLiteral("io.github.brevanno.zapgrid"), QStringLiteral(":/icons"),
-                           [](runtime::Services &services) {
-                               return std::unique_ptr<runtime::Form>(new Form1(services));
-                           }});
+    return runtime::qt::start(
+        argc, argv,
+        {u"Zapgrid", u"io.github.brevanno.zapgrid", u":/icons", [](runtime::Services &services) {
+             return std::unique_ptr<runtime::Form>(new Form1(services));
+         }});
 }

@@ -2,18 +2,11 @@
 // Times a click, an idle game and the game clock, each against a baseline
 // measured in the same run, and prints one table row for each (scripts/bench
 // prints the table's head).
-#include "fakes/fakedialogs.h"
-#include "fakes/manualclock.h"
-#include "runtime/gameclock.h"
-#include "runtime/handlers.h"
-#include "runtime/randomstream.h"
-#include "window/form1.h"
-#include "window/formwindow.h"
+#include "fakes/qtgame.h"
+#include "runtime/qt/qtwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QPushButton>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
@@ -44,6 +37,40 @@ void row(const QString &what, double measured, double baseline, const QString &u
     out.flush();
 }
 
+// The Qt front end of a real run, its time and timer included, with the
+// dialogs answered at once.
+class RealTime final : public runtime::qt::QtFrontEnd
+{
+public:
+    RealTime() : QtFrontEnd([] {}) {}
+    ScriptedDialogs dialogs;
+
+    runtime::Task<std::u16string> prompt(std::u16string question, std::u16string title,
+                                         std::u16string defaultText) override
+    {
+        return dialogs.prompt(std::move(question), std::move(title), std::move(defaultText));
+    }
+    runtime::Task<> message(runtime::MessageKind kind, std::u16string text,
+                            std::u16string title) override
+    {
+        return dialogs.message(kind, std::move(text), std::move(title));
+    }
+};
+
+// A form on the front end, started as a run starts it.
+struct RealTimeGame : GameFixture<RealTime>
+{
+    RealTimeGame() : GameFixture(1) {}
+};
+
+// Nothing happens on a window's events.
+struct Ignored final : runtime::WindowEvents
+{
+    void pressed(int) override {}
+    void menuChosen(int) override {}
+    void closeRequested() override {}
+};
+
 // Microseconds for each of `count` clicks on `press`, with the whole window
 // repainted after each, as the player would see it.
 std::vector<double> timeClicks(QWidget *window, int count, const std::function<void(int)> &press)
@@ -65,38 +92,26 @@ std::vector<double> timeClicks(QWidget *window, int count, const std::function<v
 void benchClick(int count)
 {
     // The game: a click on the mark's button or beside it, in turn.
-    FakeDialogs dialogs;
-    runtime::SeededStream random(1);
-    runtime::Services services{dialogs, random,
-                               [](QObject *parent) { return new ManualClock(parent); },
-                               [] {
-                               }};
-    Form1 form(services);
+    QtGame game(1);
+    game.show();
     runtime::Handlers handlers;
-    handlers.run(form.Show());
-    FormWindow *window = form.loadedWindow();
-    const auto target = [window] {
-        for (int i = 0; i < 3; ++i)
-            if (!window->Label1[i]->isHidden())
-                return i;
-        return 0;
-    };
-    // The baseline: the same window with its button on an empty slot.
-    FormWindow bare([](QObject *parent) { return new ManualClock(parent); });
-    QObject::connect(bare.Command1[0], &QPushButton::clicked, &bare, [] {});
+    // The baseline: the same window with its events going nowhere.
+    Ignored ignored;
+    runtime::qt::QtWindow bare(formtemplate::form1(), ignored);
     bare.show();
+    auto *bareButton = static_cast<QPushButton *>(bare.control(formtemplate::Command1(0)));
 
     for (int round = 0; round < 2; ++round) { // the first round warms up
-        const std::vector<double> game = timeClicks(window, count, [&](int i) {
-            window->Command1[(target() + i % 2) % 3]->click();
+        const std::vector<double> clicks = timeClicks(game.window(), count, [&](int i) {
+            game.button((game.target() + i % 2) % 3)->click();
             // A game holds 32767 clicks; start another before it is full.
-            if (form.state().clicks == 30000)
-                handlers.run(form.mnuReset_Click());
+            if (game.state().clicks == 30000)
+                handlers.run(game.form.mnuReset_Click());
         });
         const std::vector<double> baseline =
-            timeClicks(&bare, count, [&](int) { bare.Command1[0]->click(); });
+            timeClicks(bare.widget(), count, [&](int) { bareButton->click(); });
         if (round == 1)
-            row(QStringLiteral("click with repaint, median of %1").arg(count), median(game),
+            row(QStringLiteral("click with repaint, median of %1").arg(count), median(clicks),
                 median(baseline), QStringLiteral("us"));
     }
 }
@@ -124,17 +139,10 @@ void benchIdle(int ms)
     const double baseline = idleCpu(ms);
     empty.hide();
 
-    FakeDialogs dialogs;
-    runtime::SeededStream random(1);
-    runtime::Services services{dialogs, random,
-                               [](QObject *parent) { return new runtime::PreciseClock(parent); },
-                               [] {
-                               }};
-    Form1 form(services);
-    runtime::Handlers handlers;
-    handlers.run(form.Show());
-    const double game = idleCpu(ms);
-    row(QStringLiteral("CPU in %1 s of an idle game").arg(ms / 1000), game, baseline,
+    RealTimeGame game;
+    game.show();
+    const double cpu = idleCpu(ms);
+    row(QStringLiteral("CPU in %1 s of an idle game").arg(ms / 1000), cpu, baseline,
         QStringLiteral("ms"));
 }
 
@@ -155,7 +163,8 @@ void benchClock(int games)
     bareTimers.moveToThread(&thread);
     thread.start();
 
-    FakeDialogs dialogs;
+    RealTimeGame game;
+    ScriptedDialogs &dialogs = game.frontEnd.dialogs;
     dialogs.whileOpen = [&] {
         // A game's time starts as its prompt is answered, which is now.
         if (dialogs.log.last().startsWith(QStringLiteral("prompt"))) {
@@ -172,15 +181,8 @@ void benchClock(int games)
                 QTimer::singleShot(1000, qApp, &QCoreApplication::quit);
         }
     };
-    runtime::SeededStream random(1);
-    runtime::Services services{dialogs, random,
-                               [](QObject *parent) { return new runtime::PreciseClock(parent); },
-                               [] {
-                               }};
     clock.start();
-    Form1 form(services);
-    runtime::Handlers handlers;
-    handlers.run(form.Show());
+    game.show();
     QApplication::exec();
     thread.quit();
     thread.wait();

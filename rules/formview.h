@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class QString;
+#include <string>
 
 namespace rules {
 
@@ -16,9 +16,9 @@ public:
     virtual bool markVisible(int index) const = 0;
     virtual void setMarkVisible(int index, bool visible) = 0;
     // The one-word answer to the last click.
-    virtual void setFeedback(const QString &text) = 0;
+    virtual void setFeedback(const std::u16string &text) = 0;
     // The running count of correct clicks out of all clicks.
-    virtual void setTally(const QString &text) = 0;
+    virtual void setTally(const std::u16string &text) = 0;
 };
 
 } // namespace rules

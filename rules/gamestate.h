@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
+#include <cstdint>
+#include <string>
 
 namespace rules {
 
@@ -12,10 +13,11 @@ struct GameState
 {
     // Correct clicks this game. Wide on purpose: it keeps growing on hits
     // even once clicks can grow no further.
-    qint64 hits = 0;
+    std::int64_t hits = 0;
     // All clicks on position buttons this game; 32767 at most.
-    qint16 clicks = 0;
-    QString playerName;
+    std::int16_t clicks = 0;
+    // As typed, code unit for code unit.
+    std::u16string playerName;
 };
 
 } // namespace rules

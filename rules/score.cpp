@@ -6,23 +6,22 @@
 
 namespace rules {
 
-qint64 gameScore(const GameState &state)
+std::int64_t gameScore(const GameState &state)
 {
-    constexpr qint64 baselineHits = 60;
-    constexpr qint64 pointsPerHit = 100;
-    constexpr qint64 pointsPerMiss = 150;
-    constexpr qint64 specialPointsPerMiss = 100;
+    constexpr std::int64_t baselineHits = 60;
+    constexpr std::int64_t pointsPerHit = 100;
+    constexpr std::int64_t pointsPerMiss = 150;
+    constexpr std::int64_t specialPointsPerMiss = 100;
 
-    const qint64 misses = qint64(state.clicks) - state.hits;
-    if (state.playerName != QLatin1String("K.T.W.B."))
+    const std::int64_t misses = std::int64_t{state.clicks} - state.hits;
+    if (state.playerName != u"K.T.W.B.")
         return (state.hits - baselineHits) * pointsPerHit - misses * pointsPerMiss;
     return misses * specialPointsPerMiss;
 }
 
-QString scoreMessage(const GameState &state)
+std::u16string scoreMessage(const GameState &state)
 {
-    return state.playerName + QStringLiteral(", you got a score of") +
-           runtime::numberText(gameScore(state));
+    return state.playerName + u", you got a score of" + runtime::numberText(gameScore(state));
 }
 
 } // namespace rules

@@ -1,93 +1,62 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/dialogs.h"
 
-#include "runtime/coroutine.h"
+#include "runtime/frontend.h"
+#include "runtime/gameclock.h"
 
-#include <QCoreApplication>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-
-#include <limits>
-#include <memory>
+#include <algorithm>
+#include <utility>
 
 namespace runtime {
 
-namespace {
+Dialogs::Dialogs(FrontEnd &frontEnd, std::u16string programName)
+    : m_frontEnd(frontEnd), m_programName(std::move(programName))
+{}
 
-// A dialog is deleted once the event that closed it is over: its answer
-// comes from inside its own finished() signal. One whose handler ended while
-// it was open goes from the screen at once.
-struct DeleteLater
+Task<std::u16string> Dialogs::prompt(std::u16string question, std::u16string title,
+                                     std::u16string defaultText)
 {
-    void operator()(QWidget *dialog) const
-    {
-        dialog->hide();
-        dialog->deleteLater();
+    const Open open(*this);
+    co_return co_await m_frontEnd.prompt(std::move(question), std::move(title),
+                                         std::move(defaultText));
+}
+
+Task<> Dialogs::message(std::u16string text, std::u16string title)
+{
+    const Open open(*this);
+    co_await m_frontEnd.message(MessageKind::Plain, std::move(text), std::move(title));
+}
+
+Task<> Dialogs::errorMessage(std::u16string text)
+{
+    const Open open(*this);
+    co_await m_frontEnd.message(MessageKind::Error, std::move(text), m_programName);
+}
+
+void Dialogs::hold(GameClock &clock)
+{
+    m_clocks.push_back(&clock);
+}
+
+void Dialogs::release(GameClock &clock)
+{
+    std::erase(m_clocks, &clock);
+}
+
+Dialogs::Open::Open(Dialogs &dialogs) : m_dialogs(dialogs)
+{
+    if (m_dialogs.m_open++ == 0) {
+        for (GameClock *clock : m_dialogs.m_clocks)
+            clock->pause();
     }
-};
-template <typename Dialog> using DialogPointer = std::unique_ptr<Dialog, DeleteLater>;
+}
 
-// Shows the dialog modal to the whole program, as exec() would, and resumes
-// the awaiting handler with its result code once it has closed.
-class Answer
+Dialogs::Open::~Open()
 {
-public:
-    explicit Answer(QDialog &dialog) : m_dialog(dialog) {}
-
-    bool await_ready() const noexcept { return false; }
-    void await_suspend(coro::coroutine_handle<> handler)
-    {
-        QObject::connect(
-            &m_dialog, &QDialog::finished, &m_dialog,
-            [this, handler](int result) mutable {
-                m_result = result;
-                handler.resume();
-            },
-            Qt::SingleShotConnection);
-        m_dialog.setWindowModality(Qt::ApplicationModal);
-        m_dialog.show();
+    if (--m_dialogs.m_open == 0) {
+        for (GameClock *clock : m_dialogs.m_clocks)
+            clock->resume();
     }
-    int await_resume() const noexcept { return m_result; }
-
-private:
-    QDialog &m_dialog;
-    int m_result = QDialog::Rejected;
-};
-
-Task<> showMessageBox(QMessageBox::Icon icon, QString text, QString title)
-{
-    const DialogPointer<QMessageBox> box(new QMessageBox(icon, title, text, QMessageBox::Ok));
-    // Plain text: a message can carry whatever name the player typed.
-    box->setTextFormat(Qt::PlainText);
-    co_await Answer(*box);
-}
-
-} // namespace
-
-Task<QString> ModalDialogs::textPrompt(QString prompt, QString title, QString defaultText)
-{
-    const DialogPointer<QInputDialog> dialog(new QInputDialog);
-    dialog->setInputMode(QInputDialog::TextInput);
-    dialog->setWindowTitle(title);
-    dialog->setLabelText(prompt);
-    dialog->setTextValue(defaultText);
-    // A line edit stops at 32767 characters by default; a name is taken
-    // whole, however long.
-    if (auto *field = dialog->findChild<QLineEdit *>())
-        field->setMaxLength(std::numeric_limits<int>::max());
-    const int result = co_await Answer(*dialog);
-    co_return result == QDialog::Accepted ? dialog->textValue() : QString();
-}
-
-Task<> ModalDialogs::message(QString text, QString title)
-{
-    co_await showMessageBox(QMessageBox::NoIcon, text, title);
-}
-
-Task<> ModalDialogs::errorMessage(QString text)
-{
-    co_await showMessageBox(QMessageBox::Critical, text, QCoreApplication::applicationName());
 }
 
 } // namespace runtime

@@ -1,59 +1,48 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QDeadlineTimer>
-#include <QObject>
-
 #include <chrono>
-
-class QTimer;
+#include <functional>
 
 namespace runtime {
 
-// A one-shot clock for a game: after it has run for the interval it ticks
-// once. Time spent paused does not count.
-class GameClock : public QObject
-{
-    Q_OBJECT
+class Dialogs;
+class FrontEnd;
 
+// A one-shot clock for a game, on the front end's timer: once it has run for
+// its interval it ticks, once. It stands still while any of the program's
+// dialogs is open, so that time does not count.
+class GameClock final
+{
 public:
-    using QObject::QObject;
+    // ticked may destroy the clock.
+    GameClock(FrontEnd &frontEnd, Dialogs &dialogs, std::function<void()> ticked);
+    ~GameClock();
+    GameClock(const GameClock &) = delete;
+    GameClock &operator=(const GameClock &) = delete;
 
     // Starts afresh, whatever the clock was doing.
-    virtual void start(std::chrono::milliseconds interval) = 0;
-    // Both do nothing unless the clock is running (pause) or paused (resume).
-    virtual void pause() = 0;
-    virtual void resume() = 0;
+    void start(std::chrono::milliseconds interval);
     // The clock will not tick again until it is started anew.
-    virtual void stop() = 0;
-
-Q_SIGNALS:
-    void ticked();
-};
-
-// The clock of a real run, on time to the millisecond. A precise timer: Qt
-// would turn a coarse one of 20 s or more into a whole-second one. And a long
-// wait is taken in two steps: Linux lets a poll() wake up late by a
-// thousandth of its timeout, which is 60 ms on a whole game.
-class PreciseClock final : public GameClock
-{
-    Q_OBJECT
-
-public:
-    explicit PreciseClock(QObject *parent = nullptr);
-
-    void start(std::chrono::milliseconds interval) override;
-    void pause() override;
-    void resume() override;
-    void stop() override;
-
-private:
-    void run();
-    void arm();
+    void stop();
 
     enum class State { Stopped, Running, Paused };
-    QTimer *m_timer;
-    QDeadlineTimer m_deadline;
+    State state() const { return m_state; }
+
+private:
+    friend class Dialogs;
+    // Each does nothing unless the clock is running (pause) or paused (resume).
+    void pause();
+    void resume();
+
+    void run();
+    void arm();
+    void due();
+
+    FrontEnd &m_frontEnd;
+    Dialogs &m_dialogs;
+    std::function<void()> m_ticked;
+    std::chrono::nanoseconds m_deadline{0};
     std::chrono::milliseconds m_remaining{0};
     State m_state = State::Stopped;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/handlers.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 namespace runtime {
@@ -13,8 +15,10 @@ void Handlers::run(Task<> handler)
         m_running.erase(running);
         // The event dispatch reports the one error a handler can raise;
         // anything else is a fault of the program, and ends it.
-        if (escaped)
-            qFatal("An event handler let an exception through");
+        if (escaped) {
+            std::fputs("An event handler let an exception through\n", stderr);
+            std::abort();
+        }
     });
 }
 

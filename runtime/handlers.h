@@ -3,8 +3,6 @@
 
 #include "runtime/task.h"
 
-#include <QtGlobal>
-
 #include <list>
 
 namespace runtime {
@@ -17,7 +15,8 @@ class Handlers
 {
 public:
     Handlers() = default;
-    Q_DISABLE_COPY_MOVE(Handlers)
+    Handlers(const Handlers &) = delete;
+    Handlers &operator=(const Handlers &) = delete;
 
     void run(Task<> handler);
 

@@ -7,9 +7,9 @@ namespace runtime {
 
 OverflowError::OverflowError() : std::overflow_error("Overflow") {}
 
-void increment16(qint16 &counter)
+void increment16(std::int16_t &counter)
 {
-    if (counter == std::numeric_limits<qint16>::max())
+    if (counter == std::numeric_limits<std::int16_t>::max())
         throw OverflowError();
     ++counter;
 }

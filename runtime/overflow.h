@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QtGlobal>
-
+#include <cstdint>
 #include <stdexcept>
 
 namespace runtime {
@@ -18,6 +17,6 @@ public:
 
 // Adds one to a signed 16-bit counter. At 32767 the counter keeps its value
 // and OverflowError is thrown instead.
-void increment16(qint16 &counter);
+void increment16(std::int16_t &counter);
 
 } // namespace runtime

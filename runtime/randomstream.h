@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QRandomGenerator>
+#include <cstdint>
+#include <random>
 
 namespace runtime {
 
@@ -18,19 +19,19 @@ public:
 // A single-precision number in [0, 1) from the top 24 bits of a 32-bit draw.
 // A float's significand holds 24 bits, so every result is exact and the
 // largest is the float just below 1; a double rounded to float could reach 1.
-float unitFloat(quint32 bits);
+float unitFloat(std::uint32_t bits);
 
 class SeededStream final : public RandomStream
 {
 public:
-    explicit SeededStream(quint32 seed);
+    explicit SeededStream(std::uint32_t seed);
     // A seed from the system's entropy, for the stream of a real run.
-    static quint32 entropySeed();
+    static std::uint32_t entropySeed();
 
     float next() override;
 
 private:
-    QRandomGenerator m_generator;
+    std::mt19937 m_generator;
 };
 
 } // namespace runtime

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Qt 6.4's moc cannot read the standard library's C++20 headers, and needs
-// nothing of them.
-#ifndef Q_MOC_RUN
-
 #include "runtime/coroutine.h"
 
 #include <exception>
@@ -146,5 +142,3 @@ template <typename T> Task<T> detail::Promise<T>::get_return_object()
 }
 
 } // namespace runtime
-
-#endif // Q_MOC_RUN

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "rules/formview.h"
 #include "rules/gamestate.h"
+#include "runtime/frontend.h"
 #include "runtime/handlers.h"
 #include "runtime/project.h"
 #include "runtime/task.h"
 
-#include <QObject>
-
+#include <cstdint>
 #include <memory>
 
 class FormWindow;
@@ -17,13 +16,13 @@ class FormWindow;
 // window is made from the template when the form is loaded and destroyed when
 // it is unloaded, and the state outlives both. Each handler is named after the
 // control and event it answers.
-class Form1 final : public QObject, public rules::FormView, public runtime::Form
+class Form1 final : public runtime::Form, public runtime::WindowEvents
 {
-    Q_OBJECT
-
 public:
     explicit Form1(runtime::Services &services);
     ~Form1() override;
+    Form1(const Form1 &) = delete;
+    Form1 &operator=(const Form1 &) = delete;
 
     runtime::Task<> Show() override;
     // Destroys the window and its controls and stops the game clock.
@@ -35,24 +34,23 @@ public:
 
     runtime::Task<> Form_Load();
     // 0 <= Index <= 2: Left, Middle, Right.
-    void Command1_Click(qint16 Index);
+    void Command1_Click(std::int16_t Index);
     runtime::Task<> Timer1_Timer();
     runtime::Task<> mnuReset_Click();
     void mnuEnd_Click();
     void choose();
 
-    bool markVisible(int index) const override;
-    void setMarkVisible(int index, bool visible) override;
-    void setFeedback(const QString &text) override;
-    void setTally(const QString &text) override;
+    // The loaded window's events, each through the runtime's dispatch, which
+    // reports an overflow that escapes a handler.
+    void pressed(int control) override;
+    void menuChosen(int item) override;
+    void closeRequested() override;
 
 private:
     runtime::Task<> reload();
-    void wire(FormWindow &window);
-    // Runs a handler of the window's events through the runtime's dispatch.
     template <typename Handler> void handle(Handler handler);
     // A press of a position button, and what a screen reader hears of it.
-    runtime::Task<> clicked(qint16 index);
+    runtime::Task<> clicked(std::int16_t index);
 
     runtime::Services &m_services;
     rules::GameState m_state;

@@ -1,37 +1,42 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QMainWindow>
+#include "rules/formview.h"
+#include "runtime/gameclock.h"
 
 #include <array>
 #include <functional>
-
-class QAction;
-class QLabel;
-class QPushButton;
-class TallyLabel;
+#include <memory>
+#include <string>
 
 namespace runtime {
-class GameClock;
-}
+struct Services;
+class Window;
+class WindowEvents;
+} // namespace runtime
 
-// One load of the form's window: its controls as the template makes them,
-// named as the game knows them. It holds no game logic; Form1 wires its events.
-class FormWindow final : public QMainWindow
+// One load of the form's window, as the game sees it: the values of its
+// controls that the game sets and reads, kept here and shown by the front
+// end's window, and its clock. It holds no game logic; Form1 handles its
+// events. Destroying it unloads the window.
+class FormWindow final : public rules::FormView
 {
-    Q_OBJECT
-
 public:
-    explicit FormWindow(const std::function<runtime::GameClock *(QObject *)> &makeClock);
+    FormWindow(runtime::Services &services, runtime::WindowEvents &events,
+               std::function<void()> timer1Ticked);
+    ~FormWindow() override;
 
-    std::array<QPushButton *, 3> Command1{};
-    std::array<QLabel *, 3> Label1{};
-    QLabel *Label2 = nullptr;
-    TallyLabel *Label3 = nullptr;
-    QAction *mnuReset = nullptr;
-    QAction *mnuEnd = nullptr;
     // Stopped until the game starts it.
-    runtime::GameClock *Timer1 = nullptr;
+    runtime::GameClock Timer1;
+
+    bool markVisible(int index) const override;
+    void setMarkVisible(int index, bool visible) override;
+    void setFeedback(const std::u16string &text) override;
+    void setTally(const std::u16string &text) override;
+    const std::u16string &feedback() const { return m_feedback; }
+    const std::u16string &tally() const { return m_tally; }
+
+    void show();
 
     // What a screen reader says of the game besides the controls' own texts:
     // the window's description says where the mark is (read as the window
@@ -39,18 +44,14 @@ public:
     // focused button). describe() brings both up to date.
     void describe();
     // Tells a screen reader at once the click's feedback and where the mark
-    // went, then describes the window anew.
+    // went ("Oops! Mark above Middle!"), then describes the window anew.
     void announceClick();
-
-Q_SIGNALS:
-    // The player closed the window with the title bar's close control.
-    void closeRequested();
-
-protected:
-    bool event(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    // "Mark above Middle!", or "" while no mark shows.
+    std::u16string markPlace() const;
 
 private:
-    // "Mark above Middle!"
-    QString markPlace() const;
+    std::unique_ptr<runtime::Window> m_window;
+    std::array<bool, 3> m_marks{};
+    std::u16string m_feedback;
+    std::u16string m_tally;
 };

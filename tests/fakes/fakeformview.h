@@ -3,9 +3,8 @@
 
 #include "rules/formview.h"
 
-#include <QString>
-
 #include <array>
+#include <string>
 
 // A window reduced to the values the rules touch, starting as a fresh load
 // does: no mark, "Oops!" and the template's tally.
@@ -13,13 +12,13 @@ class FakeFormView final : public rules::FormView
 {
 public:
     std::array<bool, 3> marks = {false, false, false};
-    QString feedback = QStringLiteral("Oops!");
-    QString tally = QStringLiteral("0 Correct of 0");
+    std::u16string feedback = u"Oops!";
+    std::u16string tally = u"0 Correct of 0";
 
     bool markVisible(int index) const override { return marks.at(index); }
     void setMarkVisible(int index, bool visible) override { marks.at(index) = visible; }
-    void setFeedback(const QString &text) override { feedback = text; }
-    void setTally(const QString &text) override { tally = text; }
+    void setFeedback(const std::u16string &text) override { feedback = text; }
+    void setTally(const std::u16string &text) override { tally = text; }
 
     int visibleCount() const { return int(marks[0]) + int(marks[1]) + int(marks[2]); }
     // The index of the one visible mark, or -1.

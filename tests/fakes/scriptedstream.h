@@ -3,27 +3,31 @@
 
 #include "runtime/randomstream.h"
 
-#include <QList>
-#include <QtGlobal>
-
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
+#include <vector>
 
 // Hands out the given numbers in order and counts them. Running past the end
 // of the script is a fault of the test, so it stops the run.
 class ScriptedStream final : public runtime::RandomStream
 {
 public:
-    explicit ScriptedStream(QList<float> script) : m_script(std::move(script)) {}
+    explicit ScriptedStream(std::vector<float> script) : m_script(std::move(script)) {}
 
     float next() override
     {
-        if (m_drawn >= m_script.size())
-            qFatal("ScriptedStream: script of %lld numbers used up", qlonglong(m_script.size()));
-        return m_script.at(m_drawn++);
+        if (m_drawn >= m_script.size()) {
+            std::fprintf(stderr, "ScriptedStream: script of %zu numbers used up\n",
+                         m_script.size());
+            std::abort();
+        }
+        return m_script[m_drawn++];
     }
-    qsizetype drawn() const { return m_drawn; }
+    std::size_t drawn() const { return m_drawn; }
 
 private:
-    QList<float> m_script;
-    qsizetype m_drawn = 0;
+    std::vector<float> m_script;
+    std::size_t m_drawn = 0;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fakes/fakeformview.h"
 #include "fakes/scriptedstream.h"
+#include "fakes/text.h"
 #include "rules/clickjudgement.h"
 #include "rules/gamestate.h"
 #include "runtime/overflow.h"
@@ -39,8 +40,8 @@ void TestClickJudgement::firstClickOfAGameIsAMiss()
 
     Command1_Click(state, form, stream, 1);
 
-    QCOMPARE(form.feedback, QStringLiteral("Oops!"));
-    QCOMPARE(form.tally, QStringLiteral(" 0 correct of 1"));
+    QCOMPARE(q(form.feedback), QStringLiteral("Oops!"));
+    QCOMPARE(q(form.tally), QStringLiteral(" 0 correct of 1"));
     QCOMPARE(state.hits, 0);
     QCOMPARE(state.clicks, qint16(1));
     // A miss moves the mark too.
@@ -69,8 +70,8 @@ void TestClickJudgement::hitNamesItsButtonAndMovesTheMark()
 
     Command1_Click(state, form, stream, qint16(index));
 
-    QCOMPARE(form.feedback, word);
-    QCOMPARE(form.tally, QStringLiteral(" 1 correct of 1"));
+    QCOMPARE(q(form.feedback), word);
+    QCOMPARE(q(form.tally), QStringLiteral(" 1 correct of 1"));
     QCOMPARE(form.target(), next);
     QCOMPARE(form.visibleCount(), 1);
 }
@@ -85,7 +86,7 @@ void TestClickJudgement::threeHitsFromTheStart()
     for (int i = 0; i < 3; ++i)
         Command1_Click(state, form, stream, qint16(form.target()));
 
-    QCOMPARE(form.tally, QStringLiteral(" 3 correct of 3"));
+    QCOMPARE(q(form.tally), QStringLiteral(" 3 correct of 3"));
     QCOMPARE(state.hits, 3);
     QCOMPARE(state.clicks, qint16(3));
 }
@@ -98,10 +99,10 @@ void TestClickJudgement::sameButtonTwiceIsAHitThenAMiss()
     runtime::SeededStream stream(11);
 
     Command1_Click(state, form, stream, 2);
-    QCOMPARE(form.feedback, QStringLiteral("Right!"));
+    QCOMPARE(q(form.feedback), QStringLiteral("Right!"));
     Command1_Click(state, form, stream, 2);
-    QCOMPARE(form.feedback, QStringLiteral("Oops!"));
-    QCOMPARE(form.tally, QStringLiteral(" 1 correct of 2"));
+    QCOMPARE(q(form.feedback), QStringLiteral("Oops!"));
+    QCOMPARE(q(form.tally), QStringLiteral(" 1 correct of 2"));
 }
 
 void TestClickJudgement::tallyText_data()
@@ -121,7 +122,7 @@ void TestClickJudgement::tallyText()
     QFETCH(qint64, hits);
     QFETCH(int, clicks);
     QFETCH(QString, text);
-    const QString tally = rules::tallyText(hits, qint16(clicks));
+    const QString tally = q(rules::tallyText(hits, qint16(clicks)));
     QCOMPARE(tally, text);
     // The template's capitalised caption belongs to a fresh window only.
     QVERIFY(tally != QStringLiteral("0 Correct of 0"));
@@ -138,8 +139,8 @@ void TestClickJudgement::indexOutsideTheButtonsIsNoPress()
     Command1_Click(state, form, stream, -1);
 
     QCOMPARE(state.clicks, qint16(0));
-    QCOMPARE(form.feedback, QStringLiteral("Oops!"));
-    QCOMPARE(form.tally, QStringLiteral("0 Correct of 0"));
+    QCOMPARE(q(form.feedback), QStringLiteral("Oops!"));
+    QCOMPARE(q(form.tally), QStringLiteral("0 Correct of 0"));
     QCOMPARE(form.target(), 0);
 }
 
@@ -158,11 +159,11 @@ void TestClickJudgement::overflowStopsTheHandler()
     QFETCH(int, index);
     QFETCH(qint64, hitsAfter);
     QFETCH(QString, feedbackAfter);
-    rules::GameState state{20000, 32767, QStringLiteral("No-Name")};
+    rules::GameState state{20000, 32767, u"No-Name"};
     FakeFormView form;
     form.showOnly(0);
-    form.feedback = QStringLiteral("Middle!");
-    form.tally = QStringLiteral(" 20000 correct of 32767");
+    form.feedback = u"Middle!";
+    form.tally = u" 20000 correct of 32767";
     ScriptedStream stream({});
 
     QVERIFY_THROWS_EXCEPTION(runtime::OverflowError,
@@ -170,8 +171,8 @@ void TestClickJudgement::overflowStopsTheHandler()
 
     QCOMPARE(state.clicks, qint16(32767));
     QCOMPARE(state.hits, hitsAfter);
-    QCOMPARE(form.feedback, feedbackAfter);
-    QCOMPARE(form.tally, QStringLiteral(" 20000 correct of 32767"));
+    QCOMPARE(q(form.feedback), feedbackAfter);
+    QCOMPARE(q(form.tally), QStringLiteral(" 20000 correct of 32767"));
     QCOMPARE(form.target(), 0);
     QCOMPARE(stream.drawn(), 0);
 }

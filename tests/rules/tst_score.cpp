@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "fakes/text.h"
 #include "rules/gamestate.h"
 #include "rules/score.h"
 
@@ -52,10 +53,10 @@ void TestScore::scoreAndMessage()
     QFETCH(int, clicks);
     QFETCH(qint64, score);
     QFETCH(QString, message);
-    const rules::GameState state{hits, qint16(clicks), name};
+    const rules::GameState state{hits, qint16(clicks), name.toStdU16String()};
 
     QCOMPARE(rules::gameScore(state), score);
-    QCOMPARE(rules::scoreMessage(state), message);
+    QCOMPARE(q(rules::scoreMessage(state)), message);
 }
 
 QTEST_GUILESS_MAIN(TestScore)

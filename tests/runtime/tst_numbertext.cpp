@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "fakes/text.h"
 #include "runtime/numbertext.h"
 
 #include <QTest>
@@ -33,7 +34,7 @@ void TestNumberText::signOrSpaceBeforeDigits()
 {
     QFETCH(qint64, value);
     QFETCH(QString, text);
-    QCOMPARE(runtime::numberText(value), text);
+    QCOMPARE(q(runtime::numberText(value)), text);
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)

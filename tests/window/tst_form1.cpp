@@ -1,43 +1,37 @@
 // SPDX-License-Identifier: MIT
-#include "fakes/fakedialogs.h"
-#include "fakes/formfixture.h"
-#include "window/formtemplate.h"
-#include "window/tallylabel.h"
+#include "fakes/fakefrontend.h"
+#include "fakes/gamefixture.h"
+#include "fakes/text.h"
+#include "runtime/windowtemplate.h"
 
-#include <QAction>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace std::chrono_literals;
+using formtemplate::Command1;
+using formtemplate::Label1;
+using State = runtime::GameClock::State;
 
 namespace {
 
 const QString promptLine = QStringLiteral("prompt Your Identity: So, what's your name? [No-Name]");
 
-struct OwnDialogs
+struct Game : GameFixture<FakeFrontEnd>
 {
-    FakeDialogs dialogs;
-};
+    using GameFixture::GameFixture;
 
-// A form on fake dialogs that the game owns; the dialogs come first, so they
-// are made before the form that uses them.
-struct Game : OwnDialogs, FormFixture
-{
-    Game() : FormFixture(dialogs, 5) {}
-
-    // Shows the form and makes its window the active one, as a player sees it.
-    bool start()
+    FakeWindow *window() const { return frontEnd.window(); }
+    QStringList &log() { return frontEnd.dialogs.log; }
+    // What the window shows, as a player reads it.
+    QString feedback() const { return q(window()->captions.at(formtemplate::Label2)); }
+    QString tally() const { return q(window()->captions.at(formtemplate::Label3)); }
+    int shownMarks() const
     {
-        show();
-        window()->activateWindow();
-        return QTest::qWaitForWindowActive(window());
+        return int(window()->visible[Label1(0)]) + int(window()->visible[Label1(1)]) +
+               int(window()->visible[Label1(2)]);
     }
+    void press(int index) { window()->press(Command1(index)); }
+    void hit() { press(target()); }
+    void miss() { press((target() + 1) % 3); }
 };
 
 } // namespace
@@ -47,274 +41,254 @@ class TestForm1 : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void templateNamesEveryControl();
     void startUpAsksTheNameBeforeShowingTheWindow();
-    void windowIsBuiltFromTheTemplate();
     void cancelledPromptGivesAnEmptyNameAndTheGameGoesOn();
-    void mouseClicksAreJudged();
-    void keyboardPlaysInTabOrder();
-    void resetMidGameAsksAgainAndZeroesTheCounters();
+    void gameLastsSixtySecondsFromThePromptsClosing();
+    void clicksAreJudgedAndShown();
+    void resetMidGameAsksAgainAndZeroesTheCountersLast();
     void gameEndShowsTheScoreThenReloads();
-    void modalDialogHoldsTheClock();
-    void overflowIsReportedAndTheGameGoesOn();
-    void endQuitsFromTheMenu();
-    void closingTheWindowEndsTheProgram();
+    void scoreMessageLeftOpenBringsNoSecondTick();
+    void overflowIsReportedWhileTheClockStandsStill();
+    void endAndCloseEndTheProgramAtOnce();
+    void readerHearsEveryClickAndWhereTheMarkIs();
 };
+
+void TestForm1::templateNamesEveryControl()
+{
+    const runtime::WindowTemplate &layout = formtemplate::form1();
+    const std::u16string words[3] = {u"Left!", u"Middle!", u"Right!"};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(q(layout.controls.at(Command1(i)).caption), q(words[i]));
+        QVERIFY(layout.controls.at(Command1(i)).kind == runtime::ControlKind::PushButton);
+        QCOMPARE(q(layout.controls.at(Label1(i)).caption), QStringLiteral("HIT!"));
+        // All three marks start hidden.
+        QVERIFY(!layout.controls.at(Label1(i)).visible);
+    }
+    QCOMPARE(q(layout.controls.at(formtemplate::Label2).caption), QStringLiteral("Oops!"));
+    QCOMPARE(q(layout.controls.at(formtemplate::Label3).caption), QStringLiteral("0 Correct of 0"));
+    QCOMPARE(q(layout.menu.at(formtemplate::mnuReset)), QStringLiteral("&Reset!"));
+    QCOMPARE(q(layout.menu.at(formtemplate::mnuEnd)), QStringLiteral("&End"));
+    // Left!, Middle!, Right! in tab order.
+    QVERIFY(layout.controls[Command1(0)].tabIndex < layout.controls[Command1(1)].tabIndex);
+    QVERIFY(layout.controls[Command1(1)].tabIndex < layout.controls[Command1(2)].tabIndex);
+}
 
 void TestForm1::startUpAsksTheNameBeforeShowingTheWindow()
 {
     Game game;
-    game.dialogs.names = {QStringLiteral("Ada")};
-    bool windowShownDuringPrompt = true;
-    int clockRunningDuringPrompt = -1;
-    game.dialogs.whileOpen = [&] {
-        windowShownDuringPrompt = game.window()->isVisible();
-        clockRunningDuringPrompt = game.clock()->running;
+    game.frontEnd.dialogs.names = {QStringLiteral("Ada")};
+    int shownDuringPrompt = -1;
+    int marksDuringPrompt = -1;
+    State clockDuringPrompt = State::Running;
+    game.frontEnd.dialogs.whileOpen = [&] {
+        shownDuringPrompt = game.window()->shown;
+        marksDuringPrompt = game.shownMarks();
+        clockDuringPrompt = game.clock();
     };
 
-    QVERIFY(game.start());
+    game.show();
 
-    QCOMPARE(game.dialogs.log, QStringList{promptLine});
-    QVERIFY(!windowShownDuringPrompt);
-    QCOMPARE(clockRunningDuringPrompt, 0);
-    QCOMPARE(game.form.state().playerName, QStringLiteral("Ada"));
-    QVERIFY(game.window()->isVisible());
-    QCOMPARE(game.visibleMarks(), 1);
-    QCOMPARE(game.window()->Label2->text(), QStringLiteral("Oops!"));
-    QCOMPARE(game.window()->Label3->text(), QStringLiteral("0 Correct of 0"));
-    QVERIFY(game.clock()->running);
-    QCOMPARE(game.clock()->interval, 60000ms);
-    QCOMPARE(QApplication::focusWidget(), game.button(0));
-}
-
-void TestForm1::windowIsBuiltFromTheTemplate()
-{
-    Game game;
-    QVERIFY(game.start());
-    FormWindow *window = game.window();
-
-    QCOMPARE(window->windowTitle(), QStringLiteral("Zapgrid by Brevanno"));
-    QCOMPARE(window->centralWidget()->size(), QSize(255, 183));
-    QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(window->mnuReset->text(), QStringLiteral("&Reset!"));
-    QCOMPARE(window->mnuEnd->text(), QStringLiteral("&End"));
-
-    const QStringList captions = {QStringLiteral("Left!"), QStringLiteral("Middle!"),
-                                  QStringLiteral("Right!")};
-    const QRect buttons[3] = {{32, 56, 49, 33}, {88, 56, 73, 33}, {168, 56, 57, 33}};
-    const QRect marks[3] = {{32, 8, 57, 33}, {96, 8, 57, 33}, {168, 8, 57, 33}};
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(game.button(i)->text(), captions[i]);
-        QCOMPARE(game.button(i)->geometry(), buttons[i]);
-        QCOMPARE(game.button(i)->font().pointSizeF(), 13.5);
-        QCOMPARE(window->Label1[i]->text(), QStringLiteral("HIT!"));
-        QCOMPARE(window->Label1[i]->geometry(), marks[i]);
-        QCOMPARE(window->Label1[i]->font().pointSizeF(), 18.0);
-        QVERIFY(window->Label1[i]->font().bold());
-        // A caption must fit its control in the font actually chosen.
-        QVERIFY(game.button(i)->fontMetrics().horizontalAdvance(captions[i]) <
-                game.button(i)->width() - 8);
-        QVERIFY(window->Label1[i]->fontMetrics().horizontalAdvance(QStringLiteral("HIT!")) <=
-                window->Label1[i]->width());
-    }
-    // The face is the first of the template's that this system has.
-    const QStringList installed = QFontDatabase::families();
-    const QStringList families = formtemplate::fontFamilies();
-    const auto face = std::find_if(families.begin(), families.end(), [&](const QString &family) {
-        return installed.contains(family);
-    });
-    QVERIFY(face != families.end());
-    QCOMPARE(QFontInfo(game.button(0)->font()).family(), *face);
-    QCOMPARE(QFontInfo(window->Label1[0]->font()).family(), *face);
-
-    QCOMPARE(window->Label2->geometry(), QRect(104, 104, 65, 25));
-    QCOMPARE(window->Label3->geometry(), QRect(16, 144, 225, 25));
-    QVERIFY(window->Label3->alignment() & Qt::AlignHCenter);
-
-    // Only the buttons take the focus.
-    const QList<QWidget *> focusable = [&] {
-        QList<QWidget *> widgets;
-        for (QWidget *child : window->findChildren<QWidget *>())
-            if (child->focusPolicy() != Qt::NoFocus)
-                widgets << child;
-        return widgets;
-    }();
-    QCOMPARE(focusable.size(), 3);
-    for (QWidget *widget : focusable)
-        QVERIFY(qobject_cast<QPushButton *>(widget));
+    QCOMPARE(game.log(), QStringList{promptLine});
+    QCOMPARE(shownDuringPrompt, 0);
+    QCOMPARE(marksDuringPrompt, 0);
+    QCOMPARE(clockDuringPrompt, State::Stopped);
+    QCOMPARE(q(game.state().playerName), QStringLiteral("Ada"));
+    QCOMPARE(game.window()->shown, 1);
+    QCOMPARE(game.shownMarks(), 1);
+    QCOMPARE(game.feedback(), QStringLiteral("Oops!"));
+    QCOMPARE(game.tally(), QStringLiteral("0 Correct of 0"));
+    QCOMPARE(game.clock(), State::Running);
 }
 
 void TestForm1::cancelledPromptGivesAnEmptyNameAndTheGameGoesOn()
 {
     Game game;
-    game.dialogs.names = {QString()};
-    QVERIFY(game.start());
-
-    QCOMPARE(game.form.state().playerName, QString());
-    QCOMPARE(game.visibleMarks(), 1);
-    QVERIFY(game.clock()->running);
+    game.frontEnd.dialogs.names = {QString()};
+    game.show();
+    QCOMPARE(q(game.state().playerName), QString());
+    QCOMPARE(game.shownMarks(), 1);
+    QCOMPARE(game.clock(), State::Running);
 }
 
-void TestForm1::mouseClicksAreJudged()
+void TestForm1::gameLastsSixtySecondsFromThePromptsClosing()
 {
     Game game;
-    QVERIFY(game.start());
+    // The player takes ten seconds over the name.
+    game.frontEnd.dialogs.whileOpen = [&] {
+        if (game.log().size() == 1)
+            game.frontEnd.time.advance(10000ms);
+    };
+    game.show();
+
+    game.frontEnd.time.advance(59999ms);
+    QCOMPARE(game.log().size(), 1);
+    game.frontEnd.time.advance(1ms);
+    QCOMPARE(game.log().at(1),
+             QStringLiteral("message Your Score!: No-Name, you got a score of-6000"));
+}
+
+void TestForm1::clicksAreJudgedAndShown()
+{
+    Game game;
+    game.show();
     const int first = game.target();
     const QStringList words = {QStringLiteral("Left!"), QStringLiteral("Middle!"),
                                QStringLiteral("Right!")};
 
-    QTest::mouseClick(game.button(first), Qt::LeftButton);
-    QCOMPARE(game.window()->Label2->text(), words[first]);
+    game.press(first);
+    QCOMPARE(game.feedback(), words[first]);
     QVERIFY(game.target() != first);
+    QCOMPARE(game.shownMarks(), 1);
+    QVERIFY(game.window()->visible[Label1(game.target())]);
     // The same button again: the mark has always moved away from it.
-    QTest::mouseClick(game.button(first), Qt::LeftButton);
-    QCOMPARE(game.window()->Label2->text(), QStringLiteral("Oops!"));
-    QCOMPARE(game.window()->Label3->text(), QStringLiteral(" 1 correct of 2"));
-    QCOMPARE(game.visibleMarks(), 1);
+    game.press(first);
+    QCOMPARE(game.feedback(), QStringLiteral("Oops!"));
+    QCOMPARE(game.tally(), QStringLiteral(" 1 correct of 2"));
 
-    // The marks take no clicks.
-    QTest::mouseClick(game.window()->Label1[game.target()], Qt::LeftButton);
-    QCOMPARE(game.form.state().clicks, qint16(2));
+    // Only the position buttons are pressed: the marks and labels take none.
+    game.window()->press(Label1(game.target()));
+    game.window()->press(formtemplate::Label3);
+    QCOMPARE(game.state().clicks, qint16(2));
 }
 
-void TestForm1::keyboardPlaysInTabOrder()
+void TestForm1::resetMidGameAsksAgainAndZeroesTheCountersLast()
 {
     Game game;
-    QVERIFY(game.start());
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(game.form.state().clicks, qint16(1));
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), game.button(1));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), game.button(2));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), game.button(0));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), game.button(2));
-
-    const int target = game.target();
-    game.button(target)->setFocus();
-    QTest::keyClick(game.button(target), Qt::Key_Space);
-    QCOMPARE(game.form.state().hits, 1);
-    QCOMPARE(game.form.state().clicks, qint16(2));
-}
-
-void TestForm1::resetMidGameAsksAgainAndZeroesTheCounters()
-{
-    Game game;
-    game.dialogs.names = {QStringLiteral("Ada"), QStringLiteral("Bob")};
-    QVERIFY(game.start());
-    QTest::mouseClick(game.button(game.target()), Qt::LeftButton);
-    QTest::mouseClick(game.button(game.target()), Qt::LeftButton);
-    QPointer<FormWindow> oldWindow = game.window();
-    ManualClock *oldClock = game.clock();
+    game.frontEnd.dialogs.names = {QStringLiteral("Ada"), QStringLiteral("Bob")};
+    game.show();
+    game.hit();
+    game.miss();
     int clicksDuringPrompt = -1;
-    bool oldWindowShownDuringPrompt = true;
-    game.dialogs.whileOpen = [&] {
-        clicksDuringPrompt = game.form.state().clicks;
-        oldWindowShownDuringPrompt = oldWindow && oldWindow->isVisible();
+    std::size_t windowsDuringPrompt = 0;
+    game.frontEnd.dialogs.whileOpen = [&] {
+        clicksDuringPrompt = game.state().clicks;
+        // The old window is gone and the new one made, but not yet shown.
+        windowsDuringPrompt = game.frontEnd.windows.size();
+        QCOMPARE(game.frontEnd.windowsMade, 2);
+        QCOMPARE(game.window()->shown, 0);
     };
 
-    QTest::keyClick(game.window(), Qt::Key_R, Qt::AltModifier);
+    game.window()->choose(formtemplate::mnuReset);
 
-    QCOMPARE(game.dialogs.log, QStringList({promptLine, promptLine}));
+    QCOMPARE(game.log(), QStringList({promptLine, promptLine}));
     QCOMPARE(clicksDuringPrompt, 2);
-    QVERIFY(!oldWindowShownDuringPrompt);
-    QVERIFY(!oldClock->running);
-    QCOMPARE(game.form.state().hits, 0);
-    QCOMPARE(game.form.state().clicks, qint16(0));
-    QCOMPARE(game.form.state().playerName, QStringLiteral("Bob"));
-    QVERIFY(game.window() != oldWindow);
-    QVERIFY(game.window()->isVisible());
-    QCOMPARE(game.visibleMarks(), 1);
-    QCOMPARE(game.window()->Label2->text(), QStringLiteral("Oops!"));
-    QCOMPARE(game.window()->Label3->text(), QStringLiteral("0 Correct of 0"));
-    QVERIFY(game.clock()->running);
-    // The old window and its controls are gone once the event is over.
-    QTRY_VERIFY(oldWindow.isNull());
+    QCOMPARE(windowsDuringPrompt, std::size_t(1));
+    QCOMPARE(game.frontEnd.windows.size(), std::size_t(1));
+    QCOMPARE(game.frontEnd.windowsMade, 2);
+    QCOMPARE(game.state().hits, 0);
+    QCOMPARE(game.state().clicks, qint16(0));
+    QCOMPARE(q(game.state().playerName), QStringLiteral("Bob"));
+    QCOMPARE(game.shownMarks(), 1);
+    QCOMPARE(game.feedback(), QStringLiteral("Oops!"));
+    QCOMPARE(game.tally(), QStringLiteral("0 Correct of 0"));
+    QCOMPARE(game.clock(), State::Running);
 }
 
 void TestForm1::gameEndShowsTheScoreThenReloads()
 {
     Game game;
-    game.dialogs.names = {QStringLiteral("Ada")};
-    QVERIFY(game.start());
-    const int first = game.target();
-    QTest::mouseClick(game.button(first), Qt::LeftButton);
-    QTest::mouseClick(game.button(first), Qt::LeftButton);
-    QPointer<FormWindow> oldWindow = game.window();
+    game.frontEnd.dialogs.names = {QStringLiteral("Ada")};
+    game.show();
+    game.hit();
+    game.miss();
 
-    game.clock()->elapse();
+    game.elapse();
 
-    QCOMPARE(game.dialogs.log,
+    QCOMPARE(game.log(),
              QStringList({promptLine,
                           QStringLiteral("message Your Score!: Ada, you got a score of-6050"),
                           promptLine}));
-    QCOMPARE(game.form.state().clicks, qint16(0));
-    QCOMPARE(game.form.state().hits, 0);
-    QCOMPARE(game.form.state().playerName, QStringLiteral("No-Name"));
-    QVERIFY(game.window() != oldWindow);
-    QVERIFY(game.clock()->running);
-    QTRY_VERIFY(oldWindow.isNull());
+    QCOMPARE(game.state().clicks, qint16(0));
+    QCOMPARE(game.state().hits, 0);
+    QCOMPARE(q(game.state().playerName), QStringLiteral("No-Name"));
+    QCOMPARE(game.frontEnd.windowsMade, 2);
+    QCOMPARE(game.clock(), State::Running);
 }
 
-void TestForm1::modalDialogHoldsTheClock()
+void TestForm1::scoreMessageLeftOpenBringsNoSecondTick()
 {
     Game game;
-    QVERIFY(game.start());
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("A"), QStringLiteral("B"));
-    box.setWindowModality(Qt::ApplicationModal);
+    game.show();
+    game.frontEnd.dialogs.whileOpen = [&] {
+        // Another whole game's time passes while the message is open.
+        if (game.log().last().startsWith(QStringLiteral("message")))
+            game.elapse();
+    };
+    game.elapse();
 
-    box.show();
-    QVERIFY(!game.clock()->running);
-    QVERIFY(game.clock()->paused);
-    box.accept();
-    QVERIFY(game.clock()->running);
+    QCOMPARE(game.log().filter(QStringLiteral("Your Score!")).size(), 1);
+    QCOMPARE(game.frontEnd.windowsMade, 2);
+    QCOMPARE(game.clock(), State::Running);
 }
 
-void TestForm1::overflowIsReportedAndTheGameGoesOn()
+void TestForm1::overflowIsReportedWhileTheClockStandsStill()
 {
     Game game;
-    QVERIFY(game.start());
+    game.show();
     for (int i = 0; i < 32767; ++i)
         game.form.Command1_Click(qint16(game.target()));
     const int target = game.target();
+    State clockDuringReport = State::Running;
+    game.frontEnd.dialogs.whileOpen = [&] {
+        clockDuringReport = game.clock();
+        game.frontEnd.time.advance(120000ms);
+    };
 
-    QTest::mouseClick(game.button(target), Qt::LeftButton);
-    QTest::mouseClick(game.button((target + 1) % 3), Qt::LeftButton);
+    game.hit();
+    game.miss();
 
-    QCOMPARE(game.dialogs.log, QStringList({promptLine, QStringLiteral("error: Overflow"),
-                                            QStringLiteral("error: Overflow")}));
-    QCOMPARE(game.form.state().clicks, qint16(32767));
-    QCOMPARE(game.form.state().hits, 32768);
-    QCOMPARE(game.window()->Label2->text(), QStringLiteral("Oops!"));
-    QCOMPARE(game.window()->Label3->text(), QStringLiteral(" 32767 correct of 32767"));
+    QCOMPARE(game.log(), QStringList({promptLine, QStringLiteral("error Zapgrid: Overflow"),
+                                      QStringLiteral("error Zapgrid: Overflow")}));
+    QCOMPARE(clockDuringReport, State::Paused);
+    QCOMPARE(game.clock(), State::Running);
+    QCOMPARE(game.state().clicks, qint16(32767));
+    QCOMPARE(game.state().hits, 32768);
+    QCOMPARE(game.feedback(), QStringLiteral("Oops!"));
+    QCOMPARE(game.tally(), QStringLiteral(" 32767 correct of 32767"));
     QCOMPARE(game.target(), target);
 
-    game.window()->mnuReset->trigger();
-    QTest::mouseClick(game.button(game.target()), Qt::LeftButton);
-    QCOMPARE(game.window()->Label3->text(), QStringLiteral(" 1 correct of 1"));
+    game.frontEnd.dialogs.whileOpen = nullptr;
+    game.window()->choose(formtemplate::mnuReset);
+    game.hit();
+    QCOMPARE(game.tally(), QStringLiteral(" 1 correct of 1"));
 }
 
-void TestForm1::endQuitsFromTheMenu()
+void TestForm1::endAndCloseEndTheProgramAtOnce()
 {
     Game game;
-    QVERIFY(game.start());
-    QTest::keyClick(game.window(), Qt::Key_E, Qt::AltModifier);
-    QCOMPARE(game.ended, 1);
-    QCOMPARE(game.dialogs.log, QStringList{promptLine});
-}
-
-void TestForm1::closingTheWindowEndsTheProgram()
-{
-    Game game;
-    QVERIFY(game.start());
+    game.show();
+    game.window()->choose(formtemplate::mnuEnd);
+    QCOMPARE(game.frontEnd.ended, 1);
     game.window()->close();
-    QCOMPARE(game.ended, 1);
-    QCOMPARE(game.dialogs.log, QStringList{promptLine});
+    QCOMPARE(game.frontEnd.ended, 2);
+    QCOMPARE(game.log(), QStringList{promptLine});
 }
 
-QTEST_MAIN(TestForm1)
+void TestForm1::readerHearsEveryClickAndWhereTheMarkIs()
+{
+    Game game;
+    game.show();
+    const QStringList words = {QStringLiteral("Left!"), QStringLiteral("Middle!"),
+                               QStringLiteral("Right!")};
+    const auto place = [&]() -> QString {
+        return QStringLiteral("Mark above ") + words[game.target()];
+    };
+    // A new window tells where the mark is, and nothing else unasked.
+    QCOMPARE(q(game.window()->description), place());
+    QVERIFY(game.window()->news.empty());
+
+    const int first = game.target();
+    game.hit();
+    game.press(first);
+
+    QCOMPARE(game.window()->news.size(), std::size_t(2));
+    QCOMPARE(q(game.window()->news[0]).section(QLatin1Char(' '), 0, 0), words[first]);
+    QCOMPARE(q(game.window()->news[1]), QStringLiteral("Oops! ") + place());
+    QCOMPARE(q(game.window()->description), place());
+    // The focused button reads the tally.
+    QCOMPARE(q(game.window()->descriptions[Command1(0)]), QStringLiteral(" 1 correct of 2"));
+}
+
+QTEST_GUILESS_MAIN(TestForm1)
 #include "tst_form1.moc"

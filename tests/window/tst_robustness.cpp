@@ -1,13 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "fakes/fakedialogs.h"
-#include "fakes/formfixture.h"
-#include "runtime/dialogs.h"
-#include "runtime/randomstream.h"
-#include "window/form1.h"
-#include "window/formwindow.h"
-#include "window/tallylabel.h"
+#include "fakes/qtgame.h"
+#include "fakes/text.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QInputDialog>
@@ -66,9 +60,10 @@ void deleteUnloadedWindows()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-struct Game : FormFixture
+struct Game : QtGame
 {
-    explicit Game(runtime::Dialogs &dialogs) : FormFixture(dialogs, 9) {}
+    Game() : QtGame(9) {}
+    QStringList &log() { return frontEnd.dialogs.log; }
 
     // A click on the button under the mark, or on the next one along. Every
     // so often the events the clicks posted are handled, as the event loop
@@ -76,7 +71,7 @@ struct Game : FormFixture
     // compared against all the others.
     void click(bool hit)
     {
-        window()->Command1[(target() + (hit ? 0 : 1)) % 3]->click();
+        button((target() + (hit ? 0 : 1)) % 3)->click();
         if (++clicksSinceEvents == 64) {
             clicksSinceEvents = 0;
             QCoreApplication::processEvents();
@@ -97,7 +92,7 @@ struct Game : FormFixture
     }
     void reset()
     {
-        window()->mnuReset->trigger();
+        mnuReset()->trigger();
         deleteUnloadedWindows();
     }
 };
@@ -114,45 +109,42 @@ private Q_SLOTS:
     void thousandResetsLeaveOneWindowAndFlatMemory();
     void hostileNamesAreShownExactlyAsTyped_data();
     void hostileNamesAreShownExactlyAsTyped();
-    void scoreMessageLeftOpenBringsNoSecondTick();
     void closingTheWindowDuringTheScoreMessageEnds();
     void endWorksFromEveryPlayingState();
 };
 
 void TestRobustness::overflowThroughTheButtonsIsReportedAndResetCleans()
 {
-    FakeDialogs dialogs;
-    Game game(dialogs);
+    Game game;
     game.show();
     const qint64 hits = game.clickMany(32767, [](int i) { return i % 3 == 0; });
-    QCOMPARE(dialogs.log.size(), 1);
-    const QString tally = game.window()->Label3->text();
+    QCOMPARE(game.log().size(), 1);
+    const QString tally = game.tally()->text();
     QCOMPARE(tally, QStringLiteral(" %1 correct of 32767").arg(hits));
 
     game.click(true);
 
-    QCOMPARE(dialogs.log.last(), QStringLiteral("error: Overflow"));
-    QCOMPARE(game.form.state().clicks, qint16(32767));
-    QCOMPARE(game.form.state().hits, hits + 1);
-    QCOMPARE(game.window()->Label3->text(), tally);
+    QCOMPARE(game.log().last(), QStringLiteral("error Zapgrid: Overflow"));
+    QCOMPARE(game.state().clicks, qint16(32767));
+    QCOMPARE(game.state().hits, hits + 1);
+    QCOMPARE(game.tally()->text(), tally);
     QVERIFY(game.window()->isVisible());
 
     game.reset();
-    QCOMPARE(game.form.state().clicks, qint16(0));
-    QCOMPARE(game.form.state().hits, 0);
+    QCOMPARE(game.state().clicks, qint16(0));
+    QCOMPARE(game.state().hits, 0);
     game.click(true);
-    QCOMPARE(game.window()->Label3->text(), QStringLiteral(" 1 correct of 1"));
+    QCOMPARE(game.tally()->text(), QStringLiteral(" 1 correct of 1"));
 }
 
 void TestRobustness::autoclickerIsCountedClickForClick()
 {
-    FakeDialogs dialogs;
-    Game game(dialogs);
+    Game game;
     game.show();
     qint64 hits = game.clickMany(32000, [](int i) { return (i * 7) % 5 < 3; });
-    QCOMPARE(game.form.state().clicks, qint16(32000));
-    QCOMPARE(game.form.state().hits, hits);
-    QCOMPARE(game.window()->Label3->text(), QStringLiteral(" %1 correct of 32000").arg(hits));
+    QCOMPARE(game.state().clicks, qint16(32000));
+    QCOMPARE(game.state().hits, hits);
+    QCOMPARE(game.tally()->text(), QStringLiteral(" %1 correct of 32000").arg(hits));
 
     // 100,000 more over four games, with a reset between them.
     qint64 before = 0;
@@ -161,17 +153,16 @@ void TestRobustness::autoclickerIsCountedClickForClick()
         if (round == 1)
             before = residentKiB();
         hits = game.clickMany(25000, [](int i) { return i % 2 == 0; });
-        QCOMPARE(game.form.state().clicks, qint16(25000));
-        QCOMPARE(game.window()->Label3->text(), QStringLiteral(" %1 correct of 25000").arg(hits));
+        QCOMPARE(game.state().clicks, qint16(25000));
+        QCOMPARE(game.tally()->text(), QStringLiteral(" %1 correct of 25000").arg(hits));
     }
-    QCOMPARE(dialogs.log.count(QStringLiteral("error: Overflow")), 0);
+    QCOMPARE(game.log().count(QStringLiteral("error Zapgrid: Overflow")), 0);
     verifyFlat(before);
 }
 
 void TestRobustness::thousandResetsLeaveOneWindowAndFlatMemory()
 {
-    FakeDialogs dialogs;
-    Game game(dialogs);
+    Game game;
     game.show();
     qint64 before = 0;
     for (int i = 0; i < 1000; ++i) {
@@ -180,7 +171,7 @@ void TestRobustness::thousandResetsLeaveOneWindowAndFlatMemory()
         game.reset();
     }
     QCOMPARE(qApp->topLevelWidgets().size(), 1);
-    QCOMPARE(dialogs.log.size(), 1001);
+    QCOMPARE(game.log().size(), 1001);
     verifyFlat(before);
 }
 
@@ -203,16 +194,16 @@ void TestRobustness::hostileNamesAreShownExactlyAsTyped_data()
 void TestRobustness::hostileNamesAreShownExactlyAsTyped()
 {
     QFETCH(QString, name);
-    runtime::ModalDialogs dialogs;
-    Game game(dialogs);
+    Game game;
+    game.frontEnd.realDialogs = true;
     game.show();
     auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
     QVERIFY(prompt);
     prompt->findChild<QLineEdit *>()->setText(name);
     prompt->accept();
-    QCOMPARE(game.form.state().playerName, name);
+    QCOMPARE(q(game.state().playerName), name);
 
-    game.clocks.last()->elapse();
+    game.elapse();
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     QVERIFY(box);
     const QString shown = box->text();
@@ -225,42 +216,22 @@ void TestRobustness::hostileNamesAreShownExactlyAsTyped()
 
     QCOMPARE(shown, name + QStringLiteral(", you got a score of-6000"));
     QCOMPARE(format, Qt::PlainText);
-    QCOMPARE(game.form.state().playerName, QString());
-}
-
-void TestRobustness::scoreMessageLeftOpenBringsNoSecondTick()
-{
-    FakeDialogs dialogs;
-    Game game(dialogs);
-    game.show();
-    ManualClock *clock = game.clocks.last();
-    dialogs.whileOpen = [&] {
-        // Another whole game's time passes while the message is open.
-        clock->elapse();
-    };
-    clock->elapse();
-
-    QCOMPARE(
-        dialogs.log.count(QStringLiteral("message Your Score!: No-Name, you got a score of-6000")),
-        1);
-    QCOMPARE(game.clocks.size(), 2);
-    QVERIFY(game.clocks.last()->running);
+    QCOMPARE(q(game.state().playerName), QString());
 }
 
 void TestRobustness::closingTheWindowDuringTheScoreMessageEnds()
 {
-    FakeDialogs dialogs;
-    Game game(dialogs);
+    Game game;
     game.show();
-    dialogs.whileOpen = [&] {
-        if (game.window() && dialogs.log.size() == 2)
+    game.frontEnd.dialogs.whileOpen = [&] {
+        if (game.window() && game.log().size() == 2)
             game.window()->close();
     };
-    game.clocks.last()->elapse();
+    game.elapse();
     deleteUnloadedWindows();
-    QCOMPARE(game.ended, 1);
+    QCOMPARE(game.frontEnd.ended, 1);
     QCOMPARE(
-        dialogs.log.count(QStringLiteral("message Your Score!: No-Name, you got a score of-6000")),
+        game.log().count(QStringLiteral("message Your Score!: No-Name, you got a score of-6000")),
         1);
 }
 
@@ -279,14 +250,13 @@ void TestRobustness::endWorksFromEveryPlayingState()
         [](Game &game) { game.reset(); },
     };
     for (const auto &reach : states) {
-        FakeDialogs dialogs;
-        Game game(dialogs);
+        Game game;
         game.show();
         reach(game);
-        const qsizetype shown = dialogs.log.size();
-        game.window()->mnuEnd->trigger();
-        QCOMPARE(game.ended, 1);
-        QCOMPARE(dialogs.log.size(), shown);
+        const qsizetype shown = game.log().size();
+        game.mnuEnd()->trigger();
+        QCOMPARE(game.frontEnd.ended, 1);
+        QCOMPARE(game.log().size(), shown);
     }
 }
 

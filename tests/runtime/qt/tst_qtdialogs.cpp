@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "fakes/awaited.h"
-#include "fakes/fakedialogs.h"
-#include "runtime/dialogs.h"
-#include "runtime/dispatch.h"
+#include "fakes/text.h"
 #include "runtime/handlers.h"
-#include "runtime/overflow.h"
+#include "runtime/qt/qtfrontend.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -34,24 +32,21 @@ template <typename Dialog> void whenOpen(std::function<void(Dialog *)> answer)
     });
 }
 
-runtime::Task<> promptInto(runtime::Dialogs &dialogs, QString *name)
+runtime::Task<> promptInto(runtime::FrontEnd &dialogs, QString *name)
 {
-    *name =
-        co_await dialogs.textPrompt(QStringLiteral("P"), QStringLiteral("T"), QStringLiteral("D"));
+    *name = q(co_await dialogs.prompt(u"P", u"T", u"D"));
 }
 
-// A handler that waits for a message, then overflows a counter at its limit.
-runtime::Task<> overflowAfterAMessage(runtime::Dialogs &dialogs, QStringList *done)
+// The front end of a real run, with End only counted.
+struct Dialogs : runtime::qt::QtFrontEnd
 {
-    co_await dialogs.message(QStringLiteral("text"), QStringLiteral("title"));
-    qint16 counter = 32767;
-    runtime::increment16(counter);
-    *done << QStringLiteral("not reached");
-}
+    Dialogs() : QtFrontEnd([this] { ++ended; }) {}
+    int ended = 0;
+};
 
 } // namespace
 
-class TestModalDialogs : public QObject
+class TestQtDialogs : public QObject
 {
     Q_OBJECT
 
@@ -59,15 +54,14 @@ private Q_SLOTS:
     void promptOffersItsDefaultAndReturnsTheField();
     void cancelledPromptReturnsEmptyText();
     void messageShowsPlainTextWithOkAlone();
-    void errorNamesTheProgram();
+    void errorIsCritical();
     void promptWaitsWithoutHoldingUpItsCaller();
     void handlerEndedWhileWaitingTakesItsDialogAway();
-    void overflowAfterAWaitIsReportedToo();
 };
 
-void TestModalDialogs::promptOffersItsDefaultAndReturnsTheField()
+void TestQtDialogs::promptOffersItsDefaultAndReturnsTheField()
 {
-    runtime::ModalDialogs dialogs;
+    Dialogs dialogs;
     whenOpen<QInputDialog>([](QInputDialog *dialog) {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Title"));
         QCOMPARE(dialog->labelText(), QStringLiteral("Prompt?"));
@@ -75,41 +69,37 @@ void TestModalDialogs::promptOffersItsDefaultAndReturnsTheField()
         dialog->setTextValue(QStringLiteral("<b>&Ada</b>"));
         dialog->accept();
     });
-    QCOMPARE(awaited(dialogs.textPrompt(QStringLiteral("Prompt?"), QStringLiteral("Title"),
-                                        QStringLiteral("Default"))),
+    QCOMPARE(q(awaited(dialogs.prompt(u"Prompt?", u"Title", u"Default")).value_or(u"(none)")),
              QStringLiteral("<b>&Ada</b>"));
 }
 
-void TestModalDialogs::cancelledPromptReturnsEmptyText()
+void TestQtDialogs::cancelledPromptReturnsEmptyText()
 {
-    runtime::ModalDialogs dialogs;
+    Dialogs dialogs;
     whenOpen<QInputDialog>([](QInputDialog *dialog) { dialog->reject(); });
-    QCOMPARE(
-        awaited(dialogs.textPrompt(QStringLiteral("P"), QStringLiteral("T"), QStringLiteral("D"))),
-        QString());
+    QCOMPARE(q(awaited(dialogs.prompt(u"P", u"T", u"D")).value_or(u"(none)")), QString());
 }
 
-void TestModalDialogs::messageShowsPlainTextWithOkAlone()
+void TestQtDialogs::messageShowsPlainTextWithOkAlone()
 {
-    runtime::ModalDialogs dialogs;
-    const QString text = QStringLiteral("<img src=x>&amp; <b>Ada</b>, you got a score of 0");
+    Dialogs dialogs;
+    const std::u16string text = u"<img src=x>&amp; <b>Ada</b>, you got a score of 0";
     bool checked = false;
     whenOpen<QMessageBox>([&](QMessageBox *box) {
         QCOMPARE(box->windowTitle(), QStringLiteral("Your Score!"));
-        QCOMPARE(box->text(), text);
+        QCOMPARE(box->text(), q(text));
         QCOMPARE(box->textFormat(), Qt::PlainText);
         QCOMPARE(box->standardButtons(), QMessageBox::Ok);
         checked = true;
         box->accept();
     });
-    QVERIFY(awaited(dialogs.message(text, QStringLiteral("Your Score!"))));
+    QVERIFY(awaited(dialogs.message(runtime::MessageKind::Plain, text, u"Your Score!")));
     QVERIFY(checked);
 }
 
-void TestModalDialogs::errorNamesTheProgram()
+void TestQtDialogs::errorIsCritical()
 {
-    QApplication::setApplicationName(QStringLiteral("Zapgrid"));
-    runtime::ModalDialogs dialogs;
+    Dialogs dialogs;
     bool checked = false;
     whenOpen<QMessageBox>([&](QMessageBox *box) {
         QCOMPARE(box->windowTitle(), QStringLiteral("Zapgrid"));
@@ -118,15 +108,15 @@ void TestModalDialogs::errorNamesTheProgram()
         checked = true;
         box->accept();
     });
-    QVERIFY(awaited(dialogs.errorMessage(QStringLiteral("Overflow"))));
+    QVERIFY(awaited(dialogs.message(runtime::MessageKind::Error, u"Overflow", u"Zapgrid")));
     QVERIFY(checked);
 }
 
 // No event loop runs inside the handler: it gives the caller back control as
 // soon as the dialog shows, and goes on when the dialog is answered.
-void TestModalDialogs::promptWaitsWithoutHoldingUpItsCaller()
+void TestQtDialogs::promptWaitsWithoutHoldingUpItsCaller()
 {
-    runtime::ModalDialogs dialogs;
+    Dialogs dialogs;
     runtime::Handlers handlers;
     QString name = QStringLiteral("unset");
     QWidget game;
@@ -145,9 +135,9 @@ void TestModalDialogs::promptWaitsWithoutHoldingUpItsCaller()
     QTRY_VERIFY(QApplication::topLevelWidgets() == QWidgetList{&game});
 }
 
-void TestModalDialogs::handlerEndedWhileWaitingTakesItsDialogAway()
+void TestQtDialogs::handlerEndedWhileWaitingTakesItsDialogAway()
 {
-    runtime::ModalDialogs dialogs;
+    Dialogs dialogs;
     QString name = QStringLiteral("unset");
     QPointer<QWidget> prompt;
     {
@@ -161,16 +151,5 @@ void TestModalDialogs::handlerEndedWhileWaitingTakesItsDialogAway()
     QTRY_VERIFY(prompt.isNull());
 }
 
-void TestModalDialogs::overflowAfterAWaitIsReportedToo()
-{
-    FakeDialogs dialogs;
-    QStringList done;
-    runtime::Handlers handlers;
-    handlers.run(runtime::dispatch(dialogs, [&] { return overflowAfterAMessage(dialogs, &done); }));
-    QCOMPARE(dialogs.log, QStringList({QStringLiteral("message title: text"),
-                                       QStringLiteral("error: Overflow")}));
-    QVERIFY(done.isEmpty());
-}
-
-QTEST_MAIN(TestModalDialogs)
-#include "tst_modaldialogs.moc"
+QTEST_MAIN(TestQtDialogs)
+#include "tst_qtdialogs.moc"

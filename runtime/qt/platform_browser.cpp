@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/pagemirror.h"
-#include "runtime/pagewindows.h"
-#include "runtime/platform.h"
 #include "runtime/project.h"
+#include "runtime/qt/pagemirror.h"
+#include "runtime/qt/pagewindows.h"
+#include "runtime/qt/platform.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/mirrorpointers.h"
+#include "runtime/qt/mirrorpointers.h"
 
 #include <emscripten/emscripten.h>
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/project.h"
+#include "runtime/qt/start.h"
 
-#include "runtime/accessibility.h"
 #include "runtime/dialogs.h"
-#include "runtime/gameclock.h"
 #include "runtime/handlers.h"
-#include "runtime/platform.h"
+#include "runtime/qt/accessibility.h"
+#include "runtime/qt/platform.h"
+#include "runtime/qt/qtfrontend.h"
+#include "runtime/qt/text.h"
 #include "runtime/randomstream.h"
 
 #include <QApplication>
@@ -13,16 +14,16 @@
 #include <QIcon>
 #include <QTimer>
 
-namespace runtime {
+namespace runtime::qt {
 
 int start(int &argc, char **argv, const ProjectDescription &project)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zapgrid"));
+    QApplication::setApplicationName(toQString(project.programName));
     QApplication::setApplicationVersion(QStringLiteral(ZAPGRID_VERSION));
-    QApplication::setDesktopFileName(project.desktopFileName);
+    QApplication::setDesktopFileName(toQString(project.desktopFileName));
     QIcon icon;
-    for (const QFileInfo &file : QDir(project.iconFolder).entryInfoList(QDir::Files))
+    for (const QFileInfo &file : QDir(toQString(project.iconFolder)).entryInfoList(QDir::Files))
         icon.addFile(file.filePath());
     QApplication::setWindowIcon(icon);
     // The form's window goes away during every reload while the name prompt
@@ -32,16 +33,14 @@ int start(int &argc, char **argv, const ProjectDescription &project)
     platform::prepare();
     quietenUnshownWindows();
 
-    ModalDialogs dialogs;
+    // The form is made on the services, and goes before them.
+    std::unique_ptr<Form> *startupForm = nullptr;
+    QtFrontEnd frontEnd([&startupForm] { platform::endProgram(*startupForm); });
+    Dialogs dialogs(frontEnd, project.programName);
     SeededStream random(SeededStream::entropySeed());
-    std::unique_ptr<Form> form;
-    Services services{
-        dialogs,
-        random,
-        [](QObject *parent) { return new PreciseClock(parent); },
-        [&form] { platform::endProgram(form); },
-    };
-    form = project.makeStartupForm(services);
+    Services services{frontEnd, dialogs, random};
+    std::unique_ptr<Form> form = project.makeStartupForm(services);
+    startupForm = &form;
     // Gone before the form, which the start-up's Show() works on.
     Handlers startUp;
     // Shown from inside the event loop, as every later window is: in a
@@ -50,4 +49,4 @@ int start(int &argc, char **argv, const ProjectDescription &project)
     return QApplication::exec();
 }
 
-} // namespace runtime
+} // namespace runtime::qt

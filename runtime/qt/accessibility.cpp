@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/accessibility.h"
+#include "runtime/qt/accessibility.h"
 
-#include "runtime/platform.h"
+#include "runtime/qt/platform.h"
 
 #include <QAccessible>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/pagemirror.h"
+#include "runtime/qt/pagemirror.h"
 
-#include "runtime/mirrorpointers.h"
-#include "runtime/pagewindows.h"
+#include "runtime/qt/mirrorpointers.h"
+#include "runtime/qt/pagewindows.h"
 
 #include <QApplication>
 #include <QScreen>

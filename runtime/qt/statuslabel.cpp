@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "window/tallylabel.h"
+#include "runtime/qt/statuslabel.h"
 
 #include <QAccessibleWidget>
+
+namespace runtime::qt {
 
 namespace {
 
@@ -18,21 +20,21 @@ public:
     }
 };
 
-QAccessibleInterface *tallyInterface(const QString &className, QObject *object)
+QAccessibleInterface *statusInterface(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(TallyLabel::staticMetaObject.className()))
+    if (className == QLatin1String(StatusLabel::staticMetaObject.className()))
         return new StatusBarInterface(static_cast<QLabel *>(object));
-    if (className == QLatin1String("QWidget") && qobject_cast<TallyLabel *>(object->parent()))
+    if (className == QLatin1String("QWidget") && qobject_cast<StatusLabel *>(object->parent()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
     return nullptr;
 }
 
 } // namespace
 
-TallyLabel::TallyLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+StatusLabel::StatusLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     static const bool installed = [] {
-        QAccessible::installFactory(tallyInterface);
+        QAccessible::installFactory(statusInterface);
         return true;
     }();
     Q_UNUSED(installed)
@@ -42,9 +44,11 @@ TallyLabel::TallyLabel(const QString &text, QWidget *parent) : QLabel(text, pare
     m_news->hide();
 }
 
-void TallyLabel::announce(const QString &news)
+void StatusLabel::announce(const QString &news)
 {
     m_news->setAccessibleName(news);
     m_news->hide();
     m_news->show();
 }
+
+} // namespace runtime::qt

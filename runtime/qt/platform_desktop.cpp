@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/platform.h"
+#include "runtime/qt/platform.h"
 
 #include <QCoreApplication>
 

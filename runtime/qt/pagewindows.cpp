@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/pagewindows.h"
+#include "runtime/qt/pagewindows.h"
 
 #include <QApplication>
 #include <QEvent>
