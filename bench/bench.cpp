@@ -39,22 +39,9 @@ void row(const QString &what, double measured, double baseline, const QString &u
 
 // The Qt front end of a real run, its time and timer included, with the
 // dialogs answered at once.
-class RealTime final : public runtime::qt::QtFrontEnd
+struct RealTime final : ScriptedDialogsOn<runtime::qt::QtFrontEnd>
 {
-public:
-    RealTime() : QtFrontEnd([] {}) {}
-    ScriptedDialogs dialogs;
-
-    runtime::Task<std::u16string> prompt(std::u16string question, std::u16string title,
-                                         std::u16string defaultText) override
-    {
-        return dialogs.prompt(std::move(question), std::move(title), std::move(defaultText));
-    }
-    runtime::Task<> message(runtime::MessageKind kind, std::u16string text,
-                            std::u16string title) override
-    {
-        return dialogs.message(kind, std::move(text), std::move(title));
-    }
+    RealTime() : ScriptedDialogsOn([] {}) {}
 };
 
 // A form on the front end, started as a run starts it.

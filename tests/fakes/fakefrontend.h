@@ -49,11 +49,9 @@ private:
 
 // The seam answered by the test: windows kept as values, dialogs answered as
 // scripted, time handed out by hand; End only counts.
-class FakeFrontEnd final : public runtime::FrontEnd
+class FakeFrontEnd final : public ManualTimeOn<ScriptedDialogsOn<runtime::FrontEnd>>
 {
 public:
-    ScriptedDialogs dialogs;
-    ManualTime time;
     // The windows loaded now, the newest last; and how many were made.
     std::vector<FakeWindow *> windows;
     int windowsMade = 0;
@@ -67,22 +65,6 @@ public:
         ++windowsMade;
         return std::make_unique<FakeWindow>(*this, layout, events);
     }
-    runtime::Task<std::u16string> prompt(std::u16string question, std::u16string title,
-                                         std::u16string defaultText) override
-    {
-        return dialogs.prompt(std::move(question), std::move(title), std::move(defaultText));
-    }
-    runtime::Task<> message(runtime::MessageKind kind, std::u16string text,
-                            std::u16string title) override
-    {
-        return dialogs.message(kind, std::move(text), std::move(title));
-    }
-    std::chrono::nanoseconds now() const override { return time.now; }
-    void setTimer(std::chrono::milliseconds delay, std::function<void()> due) override
-    {
-        time.set(delay, std::move(due));
-    }
-    void cancelTimer() override { time.cancel(); }
     void endProgram() override { ++ended; }
 };
 

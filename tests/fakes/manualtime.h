@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "runtime/frontend.h"
+
 #include <algorithm>
 #include <chrono>
 #include <functional>
@@ -44,4 +46,20 @@ public:
 private:
     std::chrono::nanoseconds m_dueAt{0};
     std::function<void()> m_due;
+};
+
+// A front end whose clock and timer run on time the test hands out.
+template <typename FrontEndBase> class ManualTimeOn : public FrontEndBase
+{
+public:
+    using FrontEndBase::FrontEndBase;
+
+    ManualTime time;
+
+    std::chrono::nanoseconds now() const override { return time.now; }
+    void setTimer(std::chrono::milliseconds delay, std::function<void()> due) override
+    {
+        time.set(delay, std::move(due));
+    }
+    void cancelTimer() override { time.cancel(); }
 };

@@ -8,6 +8,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <type_traits>
+#include <utility>
 
 // Answers the dialogs at once and writes down what was shown, in order.
 class ScriptedDialogs
@@ -52,5 +54,36 @@ private:
         if (whileOpen)
             whileOpen();
         return {leaveOpen};
+    }
+};
+
+// A front end whose dialogs are answered as scripted. Where the front end has
+// dialogs of its own (it is no bare seam), realDialogs shows those instead.
+template <typename FrontEndBase> class ScriptedDialogsOn : public FrontEndBase
+{
+public:
+    using FrontEndBase::FrontEndBase;
+
+    ScriptedDialogs dialogs;
+    bool realDialogs = false;
+
+    runtime::Task<std::u16string> prompt(std::u16string question, std::u16string title,
+                                         std::u16string defaultText) override
+    {
+        if constexpr (!std::is_abstract_v<FrontEndBase>) {
+            if (realDialogs)
+                return FrontEndBase::prompt(std::move(question), std::move(title),
+                                            std::move(defaultText));
+        }
+        return dialogs.prompt(std::move(question), std::move(title), std::move(defaultText));
+    }
+    runtime::Task<> message(runtime::MessageKind kind, std::u16string text,
+                            std::u16string title) override
+    {
+        if constexpr (!std::is_abstract_v<FrontEndBase>) {
+            if (realDialogs)
+                return FrontEndBase::message(kind, std::move(text), std::move(title));
+        }
+        return dialogs.message(kind, std::move(text), std::move(title));
     }
 };

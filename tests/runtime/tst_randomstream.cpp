@@ -3,7 +3,10 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
+#include <vector>
 
 class TestRandomStream : public QObject
 {
@@ -13,6 +16,7 @@ private Q_SLOTS:
     void unitFloatSpansZeroToJustBelowOne();
     void drawsStayInRangeAndSpreadOut();
     void sameSeedGivesSameStream();
+    void entropyGivesADifferentSeedEachTime();
 };
 
 void TestRandomStream::unitFloatSpansZeroToJustBelowOne()
@@ -52,6 +56,22 @@ void TestRandomStream::sameSeedGivesSameStream()
         differs = differs || other.next() != a;
     }
     QVERIFY(differs);
+}
+
+void TestRandomStream::entropyGivesADifferentSeedEachTime()
+{
+    // A standard library without a source of entropy hands out a fixed
+    // sequence (MinGW's once gave that of a default-seeded Mersenne Twister),
+    // and every run would then play the same game. Four draws from a real
+    // source are all alike, or are that sequence, once in 2^96 tries.
+    std::mt19937 fixed;
+    std::vector<std::uint32_t> seeds, fixedSeeds;
+    for (int i = 0; i < 4; ++i) {
+        seeds.push_back(runtime::SeededStream::entropySeed());
+        fixedSeeds.push_back(static_cast<std::uint32_t>(fixed()));
+    }
+    QVERIFY(seeds != fixedSeeds);
+    QVERIFY(std::count(seeds.begin(), seeds.end(), seeds.front()) < 4);
 }
 
 QTEST_GUILESS_MAIN(TestRandomStream)
