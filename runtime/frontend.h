@@ -13,9 +13,9 @@ namespace runtime {
 
 struct WindowTemplate;
 
-// The seam between the game and whatever shows it. A front end (Qt Widgets,
-// the page's own elements, a test's fake) implements FrontEnd and Window, and
-// calls a window's WindowEvents. Nothing else of it reaches the game: the game
+// The seam between the game and whatever shows it. A front end (the
+// desktop's widgets in runtime/qt/, a test's fake) implements FrontEnd and
+// Window, and calls a window's WindowEvents. Nothing else of it reaches the game: the game
 // decides what to show and when it needs time, the front end shows it and
 // owns the clock. Every text is shown as plain text, exactly as given.
 

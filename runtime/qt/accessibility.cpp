@@ -6,7 +6,7 @@
 #include <QAccessible>
 #include <QWidget>
 
-namespace runtime {
+namespace runtime::qt {
 
 namespace {
 
@@ -38,4 +38,4 @@ void quietenUnshownWindows()
     QAccessible::installUpdateHandler(passOnShownWindows);
 }
 
-} // namespace runtime
+} // namespace runtime::qt

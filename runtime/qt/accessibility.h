@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-namespace runtime {
+namespace runtime::qt {
 
 // Keeps assistive technology from hearing of a window's controls before the
 // window first shows. Qt's AT-SPI bridge reports a control coming into view
@@ -12,4 +12,4 @@ namespace runtime {
 // anyway: once it shows, readers ask afresh.
 void quietenUnshownWindows();
 
-} // namespace runtime
+} // namespace runtime::qt

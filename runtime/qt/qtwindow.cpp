@@ -58,7 +58,8 @@ QWidget *makeControl(const ControlTemplate &control, QWidget *client)
         widget = label;
     }
     widget->setGeometry(toPixels(control.place));
-    widget->setVisible(control.visible);
+    if (!control.visible)
+        widget->hide();
     widget->setAccessibleDescription(toQString(control.description));
     return widget;
 }
