@@ -87,8 +87,14 @@ QtWindow::QtWindow(const WindowTemplate &layout, WindowEvents &events) : m_windo
     m_window->setCentralWidget(client);
     m_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    placeControls(layout, client);
+    orderTabs(layout);
+    wire(events);
+}
+
+void QtWindow::placeControls(const WindowTemplate &layout, QWidget *client)
+{
     const QStringList families = faces(layout);
-    std::vector<const ControlTemplate *> tabOrder;
     for (const ControlTemplate &control : layout.controls) {
         QWidget *widget = makeControl(control, client);
         QFont font = widget->font();
@@ -99,21 +105,24 @@ QtWindow::QtWindow(const WindowTemplate &layout, WindowEvents &events) : m_windo
         m_controls.push_back(widget);
         if (auto *status = qobject_cast<StatusLabel *>(widget))
             m_status = status;
-        if (control.kind == ControlKind::PushButton)
-            tabOrder.push_back(&control);
     }
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
-    const auto widgetOf = [&](const ControlTemplate *control) {
-        return m_controls.at(std::size_t(control - layout.controls.data()));
-    };
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(widgetOf(tabOrder[i - 1]), widgetOf(tabOrder[i]));
-    if (!tabOrder.empty()) {
-        m_firstFocus = widgetOf(tabOrder.front());
-        m_firstFocus->setFocus();
+}
+
+void QtWindow::orderTabs(const WindowTemplate &layout)
+{
+    std::vector<std::size_t> buttons;
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        if (layout.controls[i].kind == ControlKind::PushButton)
+            buttons.push_back(i);
     }
-    wire(events);
+    std::stable_sort(buttons.begin(), buttons.end(), [&](std::size_t a, std::size_t b) {
+        return layout.controls[a].tabIndex < layout.controls[b].tabIndex;
+    });
+    for (std::size_t i = 1; i < buttons.size(); ++i)
+        QWidget::setTabOrder(m_controls[buttons[i - 1]], m_controls[buttons[i]]);
+    // Given now, the focus is the window's as it shows.
+    if (!buttons.empty())
+        m_controls[buttons.front()]->setFocus();
 }
 
 QtWindow::~QtWindow() = default;

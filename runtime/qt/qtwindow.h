@@ -56,14 +56,14 @@ public:
     QAction *menuItem(int index) const { return m_menu.at(index); }
 
 private:
+    void placeControls(const WindowTemplate &layout, QWidget *client);
+    void orderTabs(const WindowTemplate &layout);
     void wire(WindowEvents &events);
 
     LaterPointer<MainWindow> m_window;
     std::vector<QWidget *> m_controls;
     std::vector<QAction *> m_menu;
     StatusLabel *m_status = nullptr;
-    // Whichever push button comes first in tab order.
-    QWidget *m_firstFocus = nullptr;
     // The context of the connections to the game: they end with this load,
     // while its widgets may wait a little to be deleted.
     QObject m_wiring;
