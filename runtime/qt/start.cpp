@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/qt/start.h"
+#include "runtime/start.h"
 
 #include "runtime/dialogs.h"
 #include "runtime/handlers.h"
@@ -14,16 +14,17 @@
 #include <QIcon>
 #include <QTimer>
 
-namespace runtime::qt {
+namespace runtime {
 
+// The front end this build links is Qt's.
 int start(int &argc, char **argv, const ProjectDescription &project)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(toQString(project.programName));
+    QApplication::setApplicationName(qt::toQString(project.programName));
     QApplication::setApplicationVersion(QStringLiteral(ZAPGRID_VERSION));
-    QApplication::setDesktopFileName(toQString(project.desktopFileName));
+    QApplication::setDesktopFileName(qt::toQString(project.desktopFileName));
     QIcon icon;
-    for (const QFileInfo &file : QDir(toQString(project.iconFolder)).entryInfoList(QDir::Files))
+    for (const QFileInfo &file : QDir(qt::toQString(project.iconFolder)).entryInfoList(QDir::Files))
         icon.addFile(file.filePath());
     QApplication::setWindowIcon(icon);
     // The form's window goes away during every reload while the name prompt
@@ -31,11 +32,11 @@ int start(int &argc, char **argv, const ProjectDescription &project)
     QApplication::setQuitOnLastWindowClosed(false);
 
     platform::prepare();
-    quietenUnshownWindows();
+    qt::quietenUnshownWindows();
 
     // The form is made on the services, and goes before them.
     std::unique_ptr<Form> *startupForm = nullptr;
-    QtFrontEnd frontEnd([&startupForm] { platform::endProgram(*startupForm); });
+    qt::QtFrontEnd frontEnd([&startupForm] { platform::endProgram(*startupForm); });
     Dialogs dialogs(frontEnd, project.programName);
     SeededStream random(SeededStream::entropySeed());
     Services services{frontEnd, dialogs, random};
@@ -49,4 +50,4 @@ int start(int &argc, char **argv, const ProjectDescription &project)
     return QApplication::exec();
 }
 
-} // namespace runtime::qt
+} // namespace runtime

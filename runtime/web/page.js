@@ -1,0 +1,285 @@
+// SPDX-License-Identifier: MIT
+// The page's side of the browser's front end (runtime/web/page.h): the
+// window and the dialogs as the page's own elements, the clock and the
+// timer. Every text arrives as UTF-16 code units and is shown through
+// textContent or an attribute, never as markup.
+mergeInto(LibraryManager.library, {
+  $zapgrid__deps: ['malloc', 'free'],
+  $zapgrid__postset: 'zapgrid.windows = new Map(); zapgrid.dialogs = new Map();',
+  $zapgrid: {
+    // Made as the program starts: a library's objects are written out as
+    // text, and a Map would come out empty.
+    windows: null,
+    dialogs: null,
+    timer: 0,
+    text: function(pointer, length) {
+      const units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
+      let text = '';
+      // In slices: a long name would pass the arguments' limit.
+      for (let at = 0; at < units.length; at += 8192)
+        text += String.fromCharCode.apply(null, units.subarray(at, at + 8192));
+      return text;
+    },
+    // Calls a C function with a text, copied into the program's memory.
+    withText: function(text, call) {
+      const pointer = _malloc(2 * text.length + 2);
+      for (let i = 0; i < text.length; ++i)
+        HEAPU16[(pointer >> 1) + i] = text.charCodeAt(i);
+      try {
+        call(pointer, text.length);
+      } finally {
+        _free(pointer);
+      }
+    },
+    element: function(tag, className, text) {
+      const element = document.createElement(tag);
+      if (className)
+        element.className = className;
+      if (text !== undefined)
+        element.textContent = text;
+      return element;
+    },
+    // A caption whose "&" marks its access key: the letter is underlined,
+    // and the key is given back.
+    accessKeyCaption: function(element, caption) {
+      const at = caption.search(/&[^&]/);
+      if (at < 0) {
+        element.textContent = caption;
+        return '';
+      }
+      element.append(caption.slice(0, at), zapgrid.element('u', '', caption[at + 1]),
+                     caption.slice(at + 2));
+      return caption[at + 1].toLowerCase();
+    },
+    // Twips to CSS pixels, 15 to 1, and a control's place.
+    place: function(element, left, top, width, height) {
+      element.style.left = left / 15 + 'px';
+      element.style.top = top / 15 + 'px';
+      element.style.width = width / 15 + 'px';
+      element.style.height = height / 15 + 'px';
+    },
+    stage: function() {
+      return document.getElementById('stage');
+    },
+    // Alt and a menu item's access key choose it, before the browser's own
+    // use of the keys.
+    onKey: function(event) {
+      if (!event.altKey || event.ctrlKey || event.metaKey || document.querySelector('dialog[open]'))
+        return;
+      // No destructuring: Emscripten 3.1.6's minifier garbles it.
+      for (const id of zapgrid.windows.keys()) {
+        const window = zapgrid.windows.get(id);
+        const item = window.keys.indexOf(event.key.toLowerCase());
+        if (!window.root.hidden && item >= 0) {
+          event.preventDefault();
+          event.stopPropagation();
+          _zapgrid_menu_chosen(id, item);
+          return;
+        }
+      }
+    },
+    dialog: function(id, className, role, title) {
+      const dialog = zapgrid.element('dialog', className);
+      dialog.setAttribute('role', role);
+      const heading = zapgrid.element('h2', 'title', title);
+      heading.id = 'zapgrid-dialog-title-' + id;
+      dialog.setAttribute('aria-labelledby', heading.id);
+      const form = zapgrid.element('form');
+      form.method = 'dialog';
+      dialog.append(heading, form);
+      zapgrid.dialogs.set(id, dialog);
+      return dialog;
+    },
+    open: function(id, dialog, answer) {
+      dialog.addEventListener('close', () => {
+        if (!zapgrid.dialogs.has(id))
+          return;
+        zapgrid.dialogs.delete(id);
+        dialog.remove();
+        answer();
+      });
+      document.body.append(dialog);
+      dialog.showModal();
+    },
+  },
+
+  zapgrid_window_open__deps: ['$zapgrid'],
+  zapgrid_window_open: function(id, caption, length, width, height) {
+    if (!zapgrid.windows.size)
+      document.addEventListener('keydown', zapgrid.onKey, true);
+    const root = zapgrid.element('section', 'window');
+    root.hidden = true;
+    const title = zapgrid.element('h2', 'title', zapgrid.text(caption, length));
+    title.id = 'zapgrid-window-title-' + id;
+    root.setAttribute('aria-labelledby', title.id);
+    const menu = zapgrid.element('div', 'menu');
+    menu.setAttribute('role', 'menubar');
+    const client = zapgrid.element('div', 'client');
+    client.style.width = width / 15 + 'px';
+    client.style.height = height / 15 + 'px';
+    root.append(title, menu, client);
+    zapgrid.stage().append(root);
+    zapgrid.windows.set(id, {root, menu, client, controls: [], keys: []});
+  },
+
+  zapgrid_window_menu__deps: ['$zapgrid'],
+  zapgrid_window_menu: function(id, item, caption, length) {
+    const window = zapgrid.windows.get(id);
+    const button = zapgrid.element('button', 'item');
+    button.type = 'button';
+    button.setAttribute('role', 'menuitem');
+    button.tabIndex = -1;
+    window.keys[item] = zapgrid.accessKeyCaption(button, zapgrid.text(caption, length));
+    if (window.keys[item])
+      button.setAttribute('aria-keyshortcuts', 'Alt+' + window.keys[item].toUpperCase());
+    button.addEventListener('click', () => _zapgrid_menu_chosen(id, item));
+    window.menu.append(button);
+  },
+
+  zapgrid_window_control__deps: ['$zapgrid'],
+  zapgrid_window_control: function(id, control, kind, caption, length, left, top, width, height,
+                                    pointSize, bold, visible, centred, tabIndex) {
+    const window = zapgrid.windows.get(id);
+    const text = zapgrid.text(caption, length);
+    let element;
+    if (kind === 0) {
+      element = zapgrid.element('button', 'button', text);
+      element.type = 'button';
+      element.addEventListener('click', () => _zapgrid_pressed(id, control));
+      element.dataset.tabIndex = tabIndex;
+    } else {
+      element = zapgrid.element('div', 'label', text);
+      if (kind === 2)
+        element.setAttribute('role', 'status');
+    }
+    zapgrid.place(element, left, top, width, height);
+    element.style.fontSize = pointSize + 'pt';
+    element.classList.toggle('bold', !!bold);
+    element.classList.toggle('centred', !!centred);
+    element.hidden = !visible;
+    window.controls[control] = element;
+    window.client.append(element);
+  },
+
+  zapgrid_window_caption__deps: ['$zapgrid'],
+  zapgrid_window_caption: function(id, control, text, length) {
+    zapgrid.windows.get(id).controls[control].textContent = zapgrid.text(text, length);
+  },
+
+  zapgrid_window_visible__deps: ['$zapgrid'],
+  zapgrid_window_visible: function(id, control, visible) {
+    zapgrid.windows.get(id).controls[control].hidden = !visible;
+  },
+
+  zapgrid_window_describe__deps: ['$zapgrid'],
+  zapgrid_window_describe: function(id, control, text, length) {
+    const window = zapgrid.windows.get(id);
+    const element = control < 0 ? window.root : window.controls[control];
+    element.setAttribute('aria-description', zapgrid.text(text, length));
+  },
+
+  zapgrid_window_show__deps: ['$zapgrid'],
+  zapgrid_window_show: function(id) {
+    const window = zapgrid.windows.get(id);
+    window.root.hidden = false;
+    // The buttons in tab order; the first has the focus.
+    const buttons = window.controls.filter((element) => element.localName === 'button');
+    buttons.sort((a, b) => a.dataset.tabIndex - b.dataset.tabIndex);
+    buttons.forEach((button) => window.client.append(button));
+    if (buttons.length)
+      buttons[0].focus();
+  },
+
+  zapgrid_window_close__deps: ['$zapgrid'],
+  zapgrid_window_close: function(id) {
+    zapgrid.windows.get(id).root.remove();
+    zapgrid.windows.delete(id);
+    if (!zapgrid.windows.size)
+      document.removeEventListener('keydown', zapgrid.onKey, true);
+  },
+
+  zapgrid_announce__deps: ['$zapgrid'],
+  zapgrid_announce: function(news, length) {
+    // A new element each time, so that the same news twice is told twice.
+    const live = document.getElementById('news');
+    live.replaceChildren(zapgrid.element('p', '', zapgrid.text(news, length)));
+  },
+
+  zapgrid_prompt__deps: ['$zapgrid'],
+  zapgrid_prompt: function(id, question, questionLength, title, titleLength, value, valueLength) {
+    const dialog = zapgrid.dialog(id, 'prompt', 'dialog', zapgrid.text(title, titleLength));
+    const form = dialog.lastChild;
+    const label = zapgrid.element('label', 'question', zapgrid.text(question, questionLength));
+    const field = zapgrid.element('input', 'field');
+    field.id = 'zapgrid-field-' + id;
+    label.htmlFor = field.id;
+    field.type = 'text';
+    field.autocomplete = 'off';
+    field.value = zapgrid.text(value, valueLength);
+    const ok = zapgrid.element('button', '', 'OK');
+    ok.value = 'ok';
+    const cancel = zapgrid.element('button', '', 'Cancel');
+    cancel.value = 'cancel';
+    const buttons = zapgrid.element('div', 'buttons');
+    buttons.append(ok, cancel);
+    form.append(label, field, buttons);
+    zapgrid.open(id, dialog, () => {
+      const answer = dialog.returnValue === 'ok' ? field.value : '';
+      zapgrid.withText(answer, (pointer, length) => _zapgrid_prompt_answered(id, pointer, length));
+    });
+    field.select();
+  },
+
+  zapgrid_message__deps: ['$zapgrid'],
+  zapgrid_message: function(id, kind, text, textLength, title, titleLength) {
+    const dialog = zapgrid.dialog(id, kind ? 'message error' : 'message', 'alertdialog',
+                                  zapgrid.text(title, titleLength));
+    const form = dialog.lastChild;
+    const body = zapgrid.element('p', 'text', zapgrid.text(text, textLength));
+    body.id = 'zapgrid-dialog-text-' + id;
+    dialog.setAttribute('aria-describedby', body.id);
+    const ok = zapgrid.element('button', '', 'OK');
+    const buttons = zapgrid.element('div', 'buttons');
+    buttons.append(ok);
+    form.append(body, buttons);
+    zapgrid.open(id, dialog, () => _zapgrid_message_answered(id));
+    ok.focus();
+  },
+
+  zapgrid_dialog_close__deps: ['$zapgrid'],
+  zapgrid_dialog_close: function(id) {
+    const dialog = zapgrid.dialogs.get(id);
+    zapgrid.dialogs.delete(id);
+    if (dialog)
+      dialog.remove();
+  },
+
+  zapgrid_now: function() {
+    return performance.now();
+  },
+
+  zapgrid_set_timer__deps: ['$zapgrid'],
+  zapgrid_set_timer: function(delay) {
+    clearTimeout(zapgrid.timer);
+    zapgrid.timer = setTimeout(() => {
+      zapgrid.timer = 0;
+      _zapgrid_timer_due();
+    }, delay);
+  },
+
+  zapgrid_cancel_timer__deps: ['$zapgrid'],
+  zapgrid_cancel_timer: function() {
+    clearTimeout(zapgrid.timer);
+    zapgrid.timer = 0;
+  },
+
+  zapgrid_end__deps: ['$zapgrid', 'zapgrid_window_close'],
+  zapgrid_end: function() {
+    clearTimeout(zapgrid.timer);
+    for (const id of Array.from(zapgrid.windows.keys()))
+      _zapgrid_window_close(id);
+    document.body.classList.add('ended');
+    if (typeof Module['onExit'] === 'function')
+      Module['onExit'](0);
+  },
+});
