@@ -51,12 +51,16 @@ mergeInto(LibraryManager.library, {
                      caption.slice(at + 2));
       return caption[at + 1].toLowerCase();
     },
-    // Twips to CSS pixels, 15 to 1, and a control's place.
+    // Twips to the window's pixels, 15 to 1, which the page's style makes
+    // CSS pixels on a desktop and larger ones on a phone (--px).
+    pixels: function(twips) {
+      return 'calc(var(--px) * ' + twips / 15 + ')';
+    },
     place: function(element, left, top, width, height) {
-      element.style.left = left / 15 + 'px';
-      element.style.top = top / 15 + 'px';
-      element.style.width = width / 15 + 'px';
-      element.style.height = height / 15 + 'px';
+      element.style.left = zapgrid.pixels(left);
+      element.style.top = zapgrid.pixels(top);
+      element.style.width = zapgrid.pixels(width);
+      element.style.height = zapgrid.pixels(height);
     },
     stage: function() {
       return document.getElementById('stage');
@@ -91,15 +95,40 @@ mergeInto(LibraryManager.library, {
       return dialog;
     },
     open: function(id, dialog, answer) {
-      dialog.addEventListener('close', () => {
+      document.body.append(dialog);
+      dialog.showModal();
+      zapgrid.whenClosed(id, dialog, answer);
+    },
+    // Answers the program once the dialog has closed, unless the program
+    // has let it go.
+    whenClosed: function(id, dialog, answer) {
+      zapgrid.dialogs.set(id, dialog);
+      const closed = () => {
         if (!zapgrid.dialogs.has(id))
           return;
         zapgrid.dialogs.delete(id);
         dialog.remove();
         answer();
-      });
-      document.body.append(dialog);
-      dialog.showModal();
+      };
+      if (dialog.open)
+        dialog.addEventListener('close', closed);
+      else // Not from inside the program's own call.
+        setTimeout(closed);
+    },
+    // The name prompt that the page showed before the program arrived
+    // (start.js), if it asks what the program asks; it is taken over once.
+    earlyPrompt: function(question, title, value) {
+      const dialog = document.getElementById('early-prompt');
+      if (!dialog)
+        return null;
+      dialog.removeAttribute('id');
+      if (dialog.querySelector('.title').textContent !== title ||
+          dialog.querySelector('.question').textContent !== question ||
+          dialog.querySelector('.field').defaultValue !== value) {
+        dialog.remove();
+        return null;
+      }
+      return dialog;
     },
   },
 
@@ -115,8 +144,8 @@ mergeInto(LibraryManager.library, {
     const menu = zapgrid.element('div', 'menu');
     menu.setAttribute('role', 'menubar');
     const client = zapgrid.element('div', 'client');
-    client.style.width = width / 15 + 'px';
-    client.style.height = height / 15 + 'px';
+    client.style.width = zapgrid.pixels(width);
+    client.style.height = zapgrid.pixels(height);
     root.append(title, menu, client);
     zapgrid.stage().append(root);
     zapgrid.windows.set(id, {root, menu, client, controls: [], keys: []});
@@ -153,7 +182,8 @@ mergeInto(LibraryManager.library, {
         element.setAttribute('role', 'status');
     }
     zapgrid.place(element, left, top, width, height);
-    element.style.fontSize = pointSize + 'pt';
+    // A point is 20 twips.
+    element.style.fontSize = zapgrid.pixels(pointSize * 20);
     element.classList.toggle('bold', !!bold);
     element.classList.toggle('centred', !!centred);
     element.hidden = !visible;
@@ -206,28 +236,38 @@ mergeInto(LibraryManager.library, {
   },
 
   zapgrid_prompt__deps: ['$zapgrid'],
-  zapgrid_prompt: function(id, question, questionLength, title, titleLength, value, valueLength) {
-    const dialog = zapgrid.dialog(id, 'prompt', 'dialog', zapgrid.text(title, titleLength));
-    const form = dialog.lastChild;
-    const label = zapgrid.element('label', 'question', zapgrid.text(question, questionLength));
-    const field = zapgrid.element('input', 'field');
-    field.id = 'zapgrid-field-' + id;
-    label.htmlFor = field.id;
-    field.type = 'text';
-    field.autocomplete = 'off';
-    field.value = zapgrid.text(value, valueLength);
-    const ok = zapgrid.element('button', '', 'OK');
-    ok.value = 'ok';
-    const cancel = zapgrid.element('button', '', 'Cancel');
-    cancel.value = 'cancel';
-    const buttons = zapgrid.element('div', 'buttons');
-    buttons.append(ok, cancel);
-    form.append(label, field, buttons);
-    zapgrid.open(id, dialog, () => {
-      const answer = dialog.returnValue === 'ok' ? field.value : '';
-      zapgrid.withText(answer, (pointer, length) => _zapgrid_prompt_answered(id, pointer, length));
-    });
-    field.select();
+  zapgrid_prompt: function(id, questionText, questionLength, titleText, titleLength, valueText,
+                           valueLength) {
+    const question = zapgrid.text(questionText, questionLength);
+    const title = zapgrid.text(titleText, titleLength);
+    const value = zapgrid.text(valueText, valueLength);
+    const early = zapgrid.earlyPrompt(question, title, value);
+    const dialog = early || zapgrid.dialog(id, 'prompt', 'dialog', title);
+    if (!early) {
+      const label = zapgrid.element('label', 'question', question);
+      const field = zapgrid.element('input', 'field');
+      field.id = 'zapgrid-field-' + id;
+      label.htmlFor = field.id;
+      field.type = 'text';
+      field.autocomplete = 'off';
+      field.value = value;
+      const ok = zapgrid.element('button', '', 'OK');
+      ok.value = 'ok';
+      const cancel = zapgrid.element('button', '', 'Cancel');
+      cancel.value = 'cancel';
+      const buttons = zapgrid.element('div', 'buttons');
+      buttons.append(ok, cancel);
+      dialog.lastChild.append(label, field, buttons);
+    }
+    const field = dialog.querySelector('.field');
+    const answer = () => zapgrid.withText(dialog.returnValue === 'ok' ? field.value : '',
+        (pointer, length) => _zapgrid_prompt_answered(id, pointer, length));
+    if (early) {
+      zapgrid.whenClosed(id, dialog, answer);
+    } else {
+      zapgrid.open(id, dialog, answer);
+      field.select();
+    }
   },
 
   zapgrid_message__deps: ['$zapgrid'],

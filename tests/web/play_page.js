@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Plays the game on the page's own elements in Debian's headless Chromium,
-// as a player would, by the page's roles and names: the prompt before the
-// window, clicks judged, the news a screen reader hears, Alt+R, a hostile
-// name through a whole 60-second game to its score message, Cancel, and
-// Alt+E, all under the page's Content Security Policy with nothing refused.
+// as a player would, by the page's roles and names: a hostile name typed in
+// the prompt before the program has arrived, clicks judged, the news a
+// screen reader hears, the whole 60-second game to its score message, which
+// names the player as typed, Escape, Alt+R and Alt+E, all under the page's
+// Content Security Policy with nothing refused.
+// Then on an emulated phone: the window fitted to the screen either way up,
+// buttons a finger's size, and taps that each count.
 // Usage: node play_page.js SITE_FOLDER SERVER_SCRIPT
 'use strict';
 const { chromium } = require('playwright-core');
@@ -42,7 +45,8 @@ async function windowState(page) {
     });
 }
 
-async function answerPrompt(page, name) {
+// Answers the prompt; by default the window then shows.
+async function answerPrompt(page, name, windowFollows = true) {
     const prompt = page.getByRole('dialog', { name: 'Your Identity' });
     await prompt.waitFor();
     const field = prompt.getByRole('textbox', { name: "So, what's your name?" });
@@ -54,7 +58,8 @@ async function answerPrompt(page, name) {
         await field.fill(name);
         await prompt.getByRole('button', { name: 'OK' }).click();
     }
-    await page.waitForFunction(() => document.querySelector('section.window:not([hidden])'));
+    if (windowFollows)
+        await page.waitForFunction(() => document.querySelector('section.window:not([hidden])'));
 }
 
 async function play(page) {
@@ -62,18 +67,28 @@ async function play(page) {
     await page.exposeFunction('refused', (what) => refused.push(what));
     await page.addInitScript(() => document.addEventListener('securitypolicyviolation',
         (event) => window.refused(`${event.violatedDirective} ${event.blockedURI}`)));
+    // The program held back on a slow link until the player has answered.
+    let arrive;
+    const arrived = new Promise((resolve) => { arrive = resolve; });
+    await page.route('**/zapgrid.wasm', async (route) => {
+        await arrived;
+        await route.continue();
+    });
     const { server, url } = await serve(serverScript, siteFolder);
     try {
         await page.goto(url);
-        expect('the window before the prompt is answered',
-            await page.evaluate(() => !!document.querySelector('section.window:not([hidden])')), false);
-        await answerPrompt(page, 'Ada');
+        await answerPrompt(page, hostile, false);
+        expect('the window before the program arrived',
+            await page.evaluate(() => !!document.querySelector('section.window')), false);
+        arrive();
+        await page.waitForFunction(() => document.querySelector('section.window:not([hidden])'));
         let state = await windowState(page);
         expect('the title', state.title, 'Zapgrid by Brevanno');
         expect('marks shown', state.shownMarks, 1);
         expect('the first feedback', state.feedback, 'Oops!');
         expect('the first tally', state.tally, '0 Correct of 0');
         expect('the focus', state.focused, 'Left!');
+        console.log('the prompt before the program, answered before it arrived');
 
         // A hit, then the same button again: always a miss.
         const first = state.target;
@@ -90,30 +105,90 @@ async function play(page) {
         await page.getByRole('button', { name: words[state.target], exact: true }).focus();
         await page.keyboard.press('Space');
         expect('a hit by Space', (await windowState(page)).tally, ' 2 correct of 3');
-        console.log('the prompt, then clicks judged by mouse and keyboard, and their news');
+        console.log('clicks judged by mouse and keyboard, and their news');
 
-        // Alt+R: a new prompt, and a new game with the counters at 0.
-        await page.keyboard.press('Alt+R');
-        await answerPrompt(page, hostile);
-        state = await windowState(page);
-        expect('the tally after Alt+R', state.tally, '0 Correct of 0');
-        // A whole game: the score message, named as typed, then a new prompt.
+        // The whole game: the score message, named as it was typed before
+        // the program arrived, then a new prompt, cancelled with Escape.
         const message = page.getByRole('alertdialog', { name: 'Your Score!' });
         await message.waitFor({ timeout: 65000 });
         expect('the score message', await message.locator('.text').textContent(),
-            `${hostile}, you got a score of-6000`);
+            `${hostile}, you got a score of-5950`);
         await message.getByRole('button', { name: 'OK' }).click();
         await answerPrompt(page, null);
-        console.log('Alt+R, and a hostile name through a whole game to its score message');
+        console.log('a whole game to its score message, with the hostile name as typed');
 
+        // Alt+R: a new prompt, and a new game with the counters at 0.
+        await page.getByRole('button', { name: words[(await windowState(page)).target], exact: true }).click();
+        await page.keyboard.press('Alt+R');
+        await answerPrompt(page, 'Ada');
+        expect('the tally after Alt+R', (await windowState(page)).tally, '0 Correct of 0');
         await page.keyboard.press('Alt+E');
         await page.waitForFunction(() => document.body.classList.contains('ended'));
         expect('windows left after End',
             await page.evaluate(() => document.querySelectorAll('section.window, dialog').length), 0);
         expect('what the Content Security Policy refused', refused.join(', '), '');
-        console.log('Alt+E ends the game; nothing was refused by the page\'s policy');
+        console.log('Alt+R, then Alt+E ends the game; nothing was refused by the page\'s policy');
     } finally {
         server.kill();
+    }
+}
+
+// Where the window lies in the page, and its first button's height, in CSS
+// pixels; and whether the page scrolls.
+async function fit(page) {
+    return page.evaluate(() => {
+        const box = document.querySelector('section.window').getBoundingClientRect();
+        const scrolling = document.scrollingElement;
+        return {
+            left: box.left, right: box.right, bottom: box.bottom,
+            width: innerWidth, height: innerHeight,
+            button: document.querySelector('.client > .button').getBoundingClientRect().height,
+            scrolls: scrolling.scrollWidth > scrolling.clientWidth ||
+                scrolling.scrollHeight > scrolling.clientHeight,
+        };
+    });
+}
+
+function checkFit(how, shown) {
+    if (shown.left < 0 || shown.right > shown.width || shown.bottom > shown.height || shown.scrolls)
+        fail(`${how}, the window does not fit the screen: ${JSON.stringify(shown)}`);
+    if (shown.button < 44)
+        fail(`${how}, a button is ${shown.button} CSS px tall, less than a finger's 44`);
+}
+
+async function playOnAPhone(browser) {
+    const phone = await browser.newContext({ viewport: { width: 390, height: 844 },
+        deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+    const page = await phone.newPage();
+    const { server, url } = await serve(serverScript, siteFolder);
+    try {
+        await page.goto(url);
+        const prompt = page.getByRole('dialog', { name: 'Your Identity' });
+        await prompt.waitFor();
+        const fieldText = await prompt.getByRole('textbox').evaluate((f) => parseFloat(getComputedStyle(f).fontSize));
+        if (fieldText < 16)
+            fail(`the name's field has ${fieldText} px text, which a phone zooms into`);
+        await prompt.getByRole('button', { name: 'OK' }).tap();
+        await page.waitForFunction(() => document.querySelector('section.window:not([hidden])'));
+        const upright = await fit(page);
+        checkFit('upright', upright);
+
+        // A tap on the mark's button, and a second tap at the same place.
+        const target = (await windowState(page)).target;
+        const button = page.getByRole('button', { name: words[target], exact: true });
+        await button.tap();
+        await button.tap();
+        expect('two taps', (await windowState(page)).tally, ' 1 correct of 2');
+
+        await page.setViewportSize({ width: 844, height: 390 });
+        const sideways = await fit(page);
+        checkFit('sideways', sideways);
+        console.log(`on a phone: the window ${Math.round(upright.right - upright.left)} CSS px wide ` +
+            `upright, buttons ${Math.round(upright.button)} px tall (${Math.round(sideways.button)} ` +
+            'sideways); taps counted one by one');
+    } finally {
+        server.kill();
+        await phone.close();
     }
 }
 
@@ -125,8 +200,9 @@ async function play(page) {
         page.on('pageerror', (error) => errors.push(String(error)));
         page.on('dialog', (dialog) => errors.push(`a browser dialog: ${dialog.message()}`));
         await play(page);
+        await playOnAPhone(browser);
         expect('errors in the page', errors.join(', '), '');
-        console.log('1 passed, 0 failed');
+        console.log('2 passed, 0 failed');
     } finally {
         await browser.close();
     }
