@@ -5,7 +5,6 @@
 #include "runtime/qt/deletelater.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <vector>
 

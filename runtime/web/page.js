@@ -313,11 +313,10 @@ mergeInto(LibraryManager.library, {
     zapgrid.timer = 0;
   },
 
-  zapgrid_end__deps: ['$zapgrid', 'zapgrid_window_close'],
+  // The program has gone, and its windows and dialogs with it.
+  zapgrid_end__deps: ['$zapgrid'],
   zapgrid_end: function() {
     clearTimeout(zapgrid.timer);
-    for (const id of Array.from(zapgrid.windows.keys()))
-      _zapgrid_window_close(id);
     document.body.classList.add('ended');
     if (typeof Module['onExit'] === 'function')
       Module['onExit'](0);
