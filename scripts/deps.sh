@@ -33,11 +33,10 @@ test_packages=(clang-format git xvfb x11-utils xdotool openbox weston qt6-waylan
 # test it all, played under openbox.
 windows_packages=(g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools nsis unzip wine64 wine
     fonts-wine xvfb xdotool openbox x11-utils)
-# What the browser build adds: Emscripten, Ninja and Qt's host tools, the
-# face the game draws with and the tool that cuts it down, and brotli for the
-# precompressed files; and to test it, Chromium, and Firefox ESR on Xvfb,
-# driven from Node.js, OCR to read the game's canvas, and Orca to read the
-# page in Chromium.
-web_packages=(emscripten ninja-build qt6-base-dev-tools python3 fonts-croscore fonttools brotli)
+# What the browser build adds: Emscripten and Ninja, and brotli for the
+# precompressed files; and to test it, Chromium and Firefox ESR driven from
+# Node.js, OCR to read the page as it is drawn, and Orca to read the page in
+# Chromium on Xvfb.
+web_packages=(cmake emscripten ninja-build python3 brotli)
 web_test_packages=(chromium firefox-esr xvfb tesseract-ocr orca openbox xdotool dbus-daemon
     at-spi2-core python3-pyatspi speech-dispatcher)

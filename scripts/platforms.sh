@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: MIT
-# Sourced by the scripts that build for Windows or the browser (windows, web,
-# bench): each configures a build folder the same way, against the Qt that
-# $ZAPGRID_QT_WINDOWS or $ZAPGRID_QT_WASM names, built there when absent (by
-# default in ~/.cache/zapgrid). Needs scripts/deps.sh sourced.
+# Sourced by the scripts that build for Windows (windows, bench): each
+# configures a build folder the same way, against the Qt that
+# $ZAPGRID_QT_WINDOWS names, built there when absent (by default in
+# ~/.cache/zapgrid). Needs scripts/deps.sh sourced.
 
 # Usage: configure_windows BUILD_DIR [CMAKE_OPTION...]
 configure_windows() {
@@ -13,18 +13,5 @@ configure_windows() {
     scripts/qt-windows "$ZAPGRID_QT_WINDOWS"
     cmake -G Ninja -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
         -DZAPGRID_QT_WINDOWS="$(cd "$ZAPGRID_QT_WINDOWS" && pwd)" -DCMAKE_BUILD_TYPE=Release \
-        "$@" >/dev/null
-}
-
-# Usage: configure_web BUILD_DIR [CMAKE_OPTION...]
-configure_web() {
-    local build=$1
-    shift
-    source scripts/emsdk.sh
-    ensure_packages "${build_packages[@]}" "${web_packages[@]}"
-    export ZAPGRID_QT_WASM=${ZAPGRID_QT_WASM:-${XDG_CACHE_HOME:-$HOME/.cache}/zapgrid/qt6-wasm}
-    scripts/qt-wasm "$ZAPGRID_QT_WASM"
-    use_debian_emscripten "$PWD/build/emsdk"
-    "$ZAPGRID_QT_WASM/bin/qt-cmake" -G Ninja -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
         "$@" >/dev/null
 }

@@ -6,7 +6,9 @@ A request for FILE is answered with FILE.br or FILE.gz where the browser
 accepts that encoding and the file lies beside it, with the Content-Encoding
 and the Content-Type of FILE. Names that carry their content's hash may be
 kept for a year; every other file is asked for afresh each time, and answered
-with 304 Not Modified when the browser's copy is as new.
+with 304 Not Modified when the browser's copy is as new. Every answer carries
+the headers that the folder's _headers file gives for "/*" (as some static
+hosts read it): the site's Content Security Policy and the like.
 
 Usage: serve_site.py FOLDER [PORT [ADDRESS]]   (PORT 0: any free one)
 Prints "Serving FOLDER on http://ADDRESS:PORT/" once it listens.
@@ -43,9 +45,34 @@ def accepted(header):
     return allowed
 
 
+def site_headers(folder):
+    """The (name, value) pairs of the "/*" block of FOLDER/_headers."""
+    try:
+        lines = open(os.path.join(folder, '_headers'), encoding='utf-8').read().splitlines()
+    except FileNotFoundError:
+        return []
+    headers, block = [], None
+    for line in lines:
+        if line and not line[0].isspace():
+            block = line.strip()
+        elif block == '/*' and ':' in line:
+            name, _, value = line.strip().partition(':')
+            headers.append((name.strip(), value.strip()))
+    return headers
+
+
 class Handler(http.server.SimpleHTTPRequestHandler):
     # Connections kept open, as a host's are.
     protocol_version = 'HTTP/1.1'
+
+    def __init__(self, *args, headers, **kwargs):
+        self.site_headers = headers
+        super().__init__(*args, **kwargs)
+
+    def end_headers(self):
+        for name, value in self.site_headers:
+            self.send_header(name, value)
+        super().end_headers()
 
     def send_head(self):
         path = self.translate_path(self.path)
@@ -105,7 +132,7 @@ def main(args):
     folder = args[0]
     port = int(args[1]) if len(args) > 1 else 8000
     address = args[2] if len(args) > 2 else '127.0.0.1'
-    handler = functools.partial(Handler, directory=folder)
+    handler = functools.partial(Handler, directory=folder, headers=site_headers(folder))
     with http.server.ThreadingHTTPServer((address, port), handler) as server:
         print(f'Serving {folder} on http://{address}:{server.server_address[1]}/', flush=True)
         try:

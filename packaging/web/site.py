@@ -6,10 +6,11 @@ Every file that a build changes is named after its content, so a host may let
 browsers keep it for a year; index.html, the web app manifest and the service
 worker keep their names and are asked for afresh. Beside each text file and
 the .wasm lie a .br and a .gz of it, which hosts that serve precompressed
-files send as they are. The same inputs always give the same bytes.
+files send as they are. _headers names the headers every answer carries (the
+Content Security Policy first), in the form some static hosts read. The same
+inputs always give the same bytes.
 
 Usage: site.py PROGRAM_DIR SITE_DIR    (PROGRAM_DIR holds zapgrid.js and .wasm)
-       site.py --precompress DIR       (only the .br and .gz, for another site)
 """
 import gzip
 import hashlib
@@ -22,7 +23,14 @@ import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
 PACKAGING = HERE.parent
-ARIMO_LICENCE = pathlib.Path('/usr/share/doc/fonts-croscore/copyright')
+# Nothing but the site's own files, no inline script or style, no frames.
+POLICY = ("default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
+          "img-src 'self' data:; object-src 'none'; base-uri 'none'")
+HEADERS = {
+    'Content-Security-Policy': POLICY + "; frame-ancestors 'none'",
+    'X-Content-Type-Options': 'nosniff',
+    'Referrer-Policy': 'no-referrer',
+}
 COMPRESSED = {'.html', '.js', '.wasm', '.svg', '.webmanifest', '.json', '.css'}
 
 
@@ -76,10 +84,11 @@ def build(program, site):
     sources = {
         'zapgrid.js': program / 'zapgrid.js',
         'zapgrid.wasm': program / 'zapgrid.wasm',
-        'loader.js': HERE / 'loader.js',
+        'start.js': HERE / 'start.js',
+        'page.css': HERE / 'page.css',
         'zapgrid.svg': PACKAGING / 'io.github.brevanno.zapgrid.svg',
+        'zapgrid-32.png': PACKAGING / 'icons' / 'zapgrid-32.png',
     }
-    sources['zapgrid-32.png'] = PACKAGING / 'icons' / 'zapgrid-32.png'
     for size in (192, 512):
         sources[f'zapgrid-{size}.png'] = PACKAGING / 'icons' / 'web' / f'zapgrid-{size}.png'
     names = {}
@@ -87,27 +96,26 @@ def build(program, site):
         names[name] = versioned_name(name, source)
         shutil.copyfile(source, site / names[name])
 
-    # The face the program carries, cut from Debian's copy, comes with its
-    # licence, as the SIL Open Font License asks.
-    shutil.copyfile(ARIMO_LICENCE, site / 'arimo-licence.txt')
     (site / 'manifest.webmanifest').write_text(manifest(names), encoding='utf-8')
-    page = fill(HERE / 'index.html', {
-        **names, 'wasm-bytes': sources['zapgrid.wasm'].stat().st_size})
+    page = fill(HERE / 'index.html', {**names, 'policy': POLICY})
     (site / 'index.html').write_text(page, encoding='utf-8')
-    # What a visit needs, for the service worker to keep; the version is all
-    # of it, so a build that changes any of it replaces the whole.
-    precached = ['./', 'manifest.webmanifest', *sorted(names.values())]
+    # What a visit needs, for the service worker to keep (the icons for an
+    # installed app are the browser's to fetch when it installs); the version
+    # is all of it, so a build that changes any of it replaces the whole.
+    installed = {'zapgrid-192.png', 'zapgrid-512.png'}
+    precached = ['./', 'manifest.webmanifest',
+                 *sorted(names[name] for name in names if name not in installed)]
     version = hashlib.sha256((page + manifest(names)).encode()).hexdigest()[:12]
     worker = fill(HERE / 'service-worker.js', {
         'version': version, 'files': json.dumps(precached)})
     (site / 'service-worker.js').write_text(worker, encoding='utf-8')
+    headers = ''.join(f'  {name}: {value}\n' for name, value in HEADERS.items())
+    (site / '_headers').write_text(f'/*\n{headers}', encoding='utf-8')
     precompress(site)
 
 
 def main(args):
-    if len(args) == 2 and args[0] == '--precompress':
-        precompress(args[1])
-    elif len(args) == 2:
+    if len(args) == 2:
         build(*args)
     else:
         sys.exit(__doc__)

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/qt/accessibility.h"
 
-#include "runtime/qt/platform.h"
-
 #include <QAccessible>
 #include <QWidget>
 
@@ -28,7 +26,6 @@ void passOnShownWindows(QAccessibleEvent *event)
     QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(passOnShownWindows);
-    platform::accessibilityUpdate(event);
 }
 
 } // namespace

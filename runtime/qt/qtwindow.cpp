@@ -163,7 +163,7 @@ void QtWindow::setDescription(int control, std::u16string_view text)
 void QtWindow::show()
 {
     // At the template's size wherever it runs, even where windows are shown
-    // full screen by default (a browser page).
+    // full screen by default.
     m_window->showNormal();
     // The keyboard goes to the game as soon as its window is back, even where
     // no window manager hands the focus on from the closed prompt.

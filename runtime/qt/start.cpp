@@ -4,7 +4,6 @@
 #include "runtime/dialogs.h"
 #include "runtime/handlers.h"
 #include "runtime/qt/accessibility.h"
-#include "runtime/qt/platform.h"
 #include "runtime/qt/qtfrontend.h"
 #include "runtime/qt/text.h"
 #include "runtime/randomstream.h"
@@ -30,22 +29,18 @@ int start(int &argc, char **argv, const ProjectDescription &project)
     // The form's window goes away during every reload while the name prompt
     // is up; that must not end the program. Closing the window ends it.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    platform::prepare();
     qt::quietenUnshownWindows();
 
-    // The form is made on the services, and goes before them.
-    std::unique_ptr<Form> *startupForm = nullptr;
-    qt::QtFrontEnd frontEnd([&startupForm] { platform::endProgram(*startupForm); });
+    // The form is made on the services, and goes before them. At the end,
+    // exec() returns, and the form goes with the rest of start().
+    qt::QtFrontEnd frontEnd([] { QCoreApplication::exit(0); });
     Dialogs dialogs(frontEnd, project.programName);
     SeededStream random(SeededStream::entropySeed());
     Services services{frontEnd, dialogs, random};
     std::unique_ptr<Form> form = project.makeStartupForm(services);
-    startupForm = &form;
     // Gone before the form, which the start-up's Show() works on.
     Handlers startUp;
-    // Shown from inside the event loop, as every later window is: in a
-    // browser, exec() hands control back to the page at once.
+    // Shown from inside the event loop, as every later window is.
     QTimer::singleShot(0, &app, [&form, &startUp] { startUp.run(form->Show()); });
     return QApplication::exec();
 }

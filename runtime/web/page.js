@@ -12,6 +12,11 @@ mergeInto(LibraryManager.library, {
     windows: null,
     dialogs: null,
     timer: 0,
+    // When the pending timer is due, on the page's clock.
+    due: 0,
+    sheet: null,
+    // When a dialog of the program's last closed, on the page's clock.
+    closedAt: -Infinity,
     text: function(pointer, length) {
       const units = HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
       let text = '';
@@ -56,18 +61,56 @@ mergeInto(LibraryManager.library, {
     pixels: function(twips) {
       return 'calc(var(--px) * ' + twips / 15 + ')';
     },
-    place: function(element, left, top, width, height) {
-      element.style.left = zapgrid.pixels(left);
-      element.style.top = zapgrid.pixels(top);
-      element.style.width = zapgrid.pixels(width);
-      element.style.height = zapgrid.pixels(height);
+    // Styles the element of the given id by a rule of the program's own
+    // style sheet: the page's Content Security Policy allows no style
+    // attribute.
+    rule: function(id, declarations) {
+      if (!zapgrid.sheet) {
+        zapgrid.sheet = new CSSStyleSheet();
+        document.adoptedStyleSheets = document.adoptedStyleSheets.concat([zapgrid.sheet]);
+      }
+      const rules = zapgrid.sheet.cssRules;
+      zapgrid.sheet.insertRule('#' + id + ' { ' + declarations + ' }', rules.length);
+    },
+    // Drops the rules of a window's elements, whose ids begin with its own.
+    dropRules: function(id) {
+      const rules = zapgrid.sheet ? zapgrid.sheet.cssRules : [];
+      for (let at = rules.length - 1; at >= 0; --at) {
+        if (rules[at].selectorText.startsWith('#' + id + '-'))
+          zapgrid.sheet.deleteRule(at);
+      }
+    },
+    place: function(id, left, top, width, height, more) {
+      zapgrid.rule(id, 'left: ' + zapgrid.pixels(left) + '; top: ' + zapgrid.pixels(top) +
+                       '; width: ' + zapgrid.pixels(width) + '; height: ' + zapgrid.pixels(height) +
+                       '; ' + more);
+    },
+    windowId: function(id) {
+      return 'zapgrid-window-' + id;
     },
     stage: function() {
       return document.getElementById('stage');
     },
+    // Tab goes round a window's buttons, as in the desktop's window: from
+    // the last to the first, and back with Shift. (The browser's own keys,
+    // F6 or Ctrl+L, still leave the page.)
+    onTab: function(event) {
+      const client = document.activeElement.parentElement;
+      if (event.altKey || event.ctrlKey || event.metaKey || !client ||
+          !client.classList.contains('client'))
+        return;
+      const buttons = client.querySelectorAll('.button:not([hidden])');
+      const from = event.shiftKey ? buttons[0] : buttons[buttons.length - 1];
+      if (document.activeElement === from) {
+        event.preventDefault();
+        (event.shiftKey ? buttons[buttons.length - 1] : buttons[0]).focus();
+      }
+    },
     // Alt and a menu item's access key choose it, before the browser's own
     // use of the keys.
     onKey: function(event) {
+      if (event.key === 'Tab')
+        zapgrid.onTab(event);
       if (!event.altKey || event.ctrlKey || event.metaKey || document.querySelector('dialog[open]'))
         return;
       // No destructuring: Emscripten 3.1.6's minifier garbles it.
@@ -107,13 +150,31 @@ mergeInto(LibraryManager.library, {
         if (!zapgrid.dialogs.has(id))
           return;
         zapgrid.dialogs.delete(id);
-        dialog.remove();
+        zapgrid.closedAt = performance.now();
+        // The answer first: the game's time runs from it.
         answer();
+        dialog.remove();
       };
       if (dialog.open)
         dialog.addEventListener('close', closed);
       else // Not from inside the program's own call.
         setTimeout(closed);
+    },
+    stopTimer: function() {
+      clearTimeout(zapgrid.timer);
+      zapgrid.timer = 0;
+      document.removeEventListener('visibilitychange', zapgrid.onShown);
+    },
+    fire: function() {
+      zapgrid.stopTimer();
+      _zapgrid_timer_due();
+    },
+    // A hidden tab's timers are held back, by a second or by minutes: one
+    // whose time has passed meanwhile is due as soon as the tab is shown.
+    onShown: function() {
+      if (document.visibilityState === 'visible' && zapgrid.timer &&
+          performance.now() >= zapgrid.due)
+        zapgrid.fire();
     },
     // The name prompt that the page showed before the program arrived
     // (start.js), if it asks what the program asks; it is taken over once.
@@ -144,8 +205,9 @@ mergeInto(LibraryManager.library, {
     const menu = zapgrid.element('div', 'menu');
     menu.setAttribute('role', 'menubar');
     const client = zapgrid.element('div', 'client');
-    client.style.width = zapgrid.pixels(width);
-    client.style.height = zapgrid.pixels(height);
+    client.id = zapgrid.windowId(id) + '-client';
+    zapgrid.rule(client.id, 'width: ' + zapgrid.pixels(width) + '; height: ' +
+                            zapgrid.pixels(height));
     root.append(title, menu, client);
     zapgrid.stage().append(root);
     zapgrid.windows.set(id, {root, menu, client, controls: [], keys: []});
@@ -181,9 +243,10 @@ mergeInto(LibraryManager.library, {
       if (kind === 2)
         element.setAttribute('role', 'status');
     }
-    zapgrid.place(element, left, top, width, height);
+    element.id = zapgrid.windowId(id) + '-' + control;
     // A point is 20 twips.
-    element.style.fontSize = zapgrid.pixels(pointSize * 20);
+    zapgrid.place(element.id, left, top, width, height,
+                  'font-size: ' + zapgrid.pixels(pointSize * 20));
     element.classList.toggle('bold', !!bold);
     element.classList.toggle('centred', !!centred);
     element.hidden = !visible;
@@ -216,14 +279,23 @@ mergeInto(LibraryManager.library, {
     const buttons = window.controls.filter((element) => element.localName === 'button');
     buttons.sort((a, b) => a.dataset.tabIndex - b.dataset.tabIndex);
     buttons.forEach((button) => window.client.append(button));
-    if (buttons.length)
-      buttons[0].focus();
+    // A screen reader (Orca) that finds the field it was reading gone takes
+    // the next focus in silence, unless it has first heard the page take
+    // the focus back from the closed dialog: a window shown as a dialog
+    // closes takes the focus a moment later.
+    const focus = () => buttons.length && !window.root.hidden && buttons[0].focus();
+    const settled = zapgrid.closedAt + 100 - performance.now();
+    if (settled > 0)
+      setTimeout(focus, settled);
+    else
+      focus();
   },
 
   zapgrid_window_close__deps: ['$zapgrid'],
   zapgrid_window_close: function(id) {
     zapgrid.windows.get(id).root.remove();
     zapgrid.windows.delete(id);
+    zapgrid.dropRules(zapgrid.windowId(id));
     if (!zapgrid.windows.size)
       document.removeEventListener('keydown', zapgrid.onKey, true);
   },
@@ -301,22 +373,20 @@ mergeInto(LibraryManager.library, {
   zapgrid_set_timer__deps: ['$zapgrid'],
   zapgrid_set_timer: function(delay) {
     clearTimeout(zapgrid.timer);
-    zapgrid.timer = setTimeout(() => {
-      zapgrid.timer = 0;
-      _zapgrid_timer_due();
-    }, delay);
+    zapgrid.due = performance.now() + delay;
+    zapgrid.timer = setTimeout(zapgrid.fire, delay);
+    document.addEventListener('visibilitychange', zapgrid.onShown);
   },
 
   zapgrid_cancel_timer__deps: ['$zapgrid'],
   zapgrid_cancel_timer: function() {
-    clearTimeout(zapgrid.timer);
-    zapgrid.timer = 0;
+    zapgrid.stopTimer();
   },
 
   // The program has gone, and its windows and dialogs with it.
   zapgrid_end__deps: ['$zapgrid'],
   zapgrid_end: function() {
-    clearTimeout(zapgrid.timer);
+    zapgrid.stopTimer();
     document.body.classList.add('ended');
     if (typeof Module['onExit'] === 'function')
       Module['onExit'](0);

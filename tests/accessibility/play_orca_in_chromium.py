@@ -62,7 +62,9 @@ def button(said):
     return name if name != said.rstrip(".") and name in WORDS else None
 
 
-speech.wait(0, "the prompt", says("So, what's your name? entry No-Name"), seconds=60)
+# The page's field says its default is selected, as it is.
+speech.wait(0, "the prompt", lambda said: said.rstrip(".").removesuffix(" selected") ==
+            "So, what's your name? entry No-Name", seconds=60)
 since = speech.mark()
 key("Return")
 _, said = speech.wait(since, "the focused button", button)

@@ -1,27 +1,33 @@
 # SPDX-License-Identifier: MIT
-# The browser build's site, played in Debian's headless Chromium (as a
-# desktop and as emulated phones), driven by playwright-core, and in Debian's
-# Firefox ESR on a private X server, driven over WebDriver BiDi by
-# puppeteer-core, as the lock file pins them, installed into the build folder.
+# The browser build's site: its bytes against the budget of a first visit;
+# played in Debian's headless Chromium (a desktop, emulated phones, by ear),
+# driven by playwright-core, and in Debian's headless Firefox ESR, driven
+# over WebDriver BiDi by puppeteer-core, as the lock file pins them,
+# installed into the build folder; and read by Orca in Chromium.
 find_program(NODE node REQUIRED)
 find_program(NPM npm REQUIRED)
 find_program(TESSERACT tesseract REQUIRED)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(site ${CMAKE_BINARY_DIR}/site)
+set(server ${PROJECT_SOURCE_DIR}/scripts/serve_site.py)
+# Named by path: Emscripten runs the targets it builds, and imported ones, in node.
+add_test(NAME web_budget COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/byte_budget.py
+                                 ${site} ${server})
+set_tests_properties(web_budget PROPERTIES TIMEOUT 60)
+
 set(node_dir ${CMAKE_BINARY_DIR}/web-tests)
 file(COPY ${CMAKE_CURRENT_LIST_DIR}/package.json ${CMAKE_CURRENT_LIST_DIR}/package-lock.json
      DESTINATION ${node_dir})
 add_test(NAME web_setup COMMAND ${NPM} ci --no-audit --no-fund --loglevel=error
          WORKING_DIRECTORY ${node_dir})
 set_tests_properties(web_setup PROPERTIES FIXTURES_SETUP web TIMEOUT 300)
-add_test(NAME web_play COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_chromium.js
-                               ${CMAKE_BINARY_DIR}/site ${PROJECT_SOURCE_DIR}/scripts/serve_site.py
+add_test(NAME web_play COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_chromium.js ${site} ${server}
                                $<TARGET_FILE_DIR:zapgrid> ${PROJECT_SOURCE_DIR}/packaging/web/site.py)
-set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 600
+set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
 find_program(FIREFOX firefox-esr REQUIRED)
-find_program(XVFB Xvfb REQUIRED)
-add_test(NAME web_play_firefox COMMAND ${CMAKE_CURRENT_LIST_DIR}/play_in_firefox.sh
-                                       ${CMAKE_BINARY_DIR}/site ${PROJECT_SOURCE_DIR}/scripts/serve_site.py)
-set_tests_properties(web_play_firefox PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400
+add_test(NAME web_play_firefox COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_firefox.js ${site} ${server})
+set_tests_properties(web_play_firefox PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
 
 # Orca reading the page in Chromium, played from the keyboard by what it says.
@@ -31,6 +37,6 @@ find_program(XDOTOOL xdotool)
 find_program(DBUS_RUN_SESSION dbus-run-session)
 if(ORCA AND OPENBOX AND XDOTOOL AND DBUS_RUN_SESSION)
     add_test(NAME web_orca COMMAND ${PROJECT_SOURCE_DIR}/tests/accessibility/orca_in_chromium.sh
-                                   ${CMAKE_BINARY_DIR}/site ${PROJECT_SOURCE_DIR}/scripts/serve_site.py)
+                                   ${site} ${server})
     set_tests_properties(web_orca PROPERTIES TIMEOUT 180)
 endif()
