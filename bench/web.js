@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The game's page against a bare Qt for WebAssembly page that shows one
-// QInputDialog, both served from 127.0.0.1 with their precompressed files and
-// opened in headless Chromium: load to the prompt drawn, a click with its
-// repaint, CPU in 10 s of idling after the prompt, and the memory the page's
-// process holds at the prompt; then a first visit over an emulated link (CDP,
-// the cache off) at two speeds, with the bytes it took, and a second visit.
+// The game's site against a bare page (bench/bare: the same prompt as a
+// <dialog>, three buttons and no program), both served from 127.0.0.1 with
+// their precompressed files and opened in headless Chromium. On a local
+// link: the prompt drawn, memory at the prompt, CPU in 10 s of idling, a
+// click with its repaint, and memory after 100,000 clicks. Over links that
+// CDP emulates, a new profile each time: the prompt drawn on a cold visit
+// (the cache off) and a warm one (the second visit, the service worker in
+// control where there is one), with the CPU as it is and slowed 4x; the
+// window drawn after OK on a cold slow visit; and the bytes of a cold visit.
 // Prints table rows, each figure beside the bare page's.
 // Usage: node web.js GAME_URL BARE_URL [RUNS]   (NODE_PATH to playwright-core)
 'use strict';
@@ -15,12 +18,11 @@ const { PNG } = require('playwright-core/lib/utilsBundle');
 
 const [gameUrl, bareUrl] = process.argv.slice(2, 4);
 const runs = Number(process.argv[4] || 5);
-const args = ['--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
-    '--disable-background-networking'];
+const args = ['--no-sandbox', '--disable-background-networking', '--js-flags=--expose-gc'];
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-const row = (what, ours, theirs, unit) => console.log(
-    `| ${what} | ${ours.toFixed(2)} ${unit} | ${theirs.toFixed(2)} ${unit} | ${(ours / theirs).toFixed(2)}x |`);
+const row = (what, ours, theirs, unit) => console.log(`| ${what} | ${ours.toFixed(2)} ${unit} | ` +
+    `${theirs.toFixed(2)} ${unit} | ${theirs ? `${(ours / theirs).toFixed(2)}x` : 'n/a'} |`);
 
 // Frames alike but for a blinking caret.
 function alike(a, b) {
@@ -32,16 +34,23 @@ function alike(a, b) {
     return true;
 }
 
-// Milliseconds from the page's request until the frame it settles on, the
-// prompt, is first on screen: every frame is kept for ten seconds, and the
-// first of the last run of frames alike the final one is when it was drawn.
-async function startUp(page, url, seconds = 10) {
+// Every frame the page paints, with the wall-clock time it reached the
+// screen, in milliseconds.
+async function screencast(cdp) {
     const frames = [];
-    const begin = Date.now();
-    await page.goto(url, { waitUntil: 'commit' });
-    while (Date.now() - begin < seconds * 1000)
-        frames.push({ at: Date.now() - begin, png: await page.screenshot() });
-    const decoded = frames.map((frame) => ({ at: frame.at, image: PNG.sync.read(frame.png) }));
+    cdp.on('Page.screencastFrame', ({ data, metadata, sessionId }) => {
+        frames.push({ at: metadata.timestamp * 1000, png: Buffer.from(data, 'base64') });
+        cdp.send('Page.screencastFrameAck', { sessionId }).catch(() => {});
+    });
+    await cdp.send('Page.startScreencast', { format: 'png', everyNthFrame: 1 });
+    return frames;
+}
+
+// The time, after since, of the first of the frames that stay alike the
+// last one painted before until.
+function settledAt(frames, since, until) {
+    const decoded = frames.filter((f) => f.at >= since && f.at <= until)
+        .map((f) => ({ at: f.at, image: PNG.sync.read(f.png) }));
     const final = decoded[decoded.length - 1].image;
     let first = decoded.length - 1;
     while (first > 0 && alike(decoded[first - 1].image, final))
@@ -49,7 +58,7 @@ async function startUp(page, url, seconds = 10) {
     return decoded[first].at;
 }
 
-// The renderer process of the one page open, and every process's CPU time.
+// The renderer processes, and every process's CPU time.
 async function processes(browser) {
     const cdp = await browser.newBrowserCDPSession();
     const { processInfo } = await cdp.send('SystemInfo.getProcessInfo');
@@ -57,49 +66,122 @@ async function processes(browser) {
     return processInfo;
 }
 
-function residentKiB(pid) {
-    const status = fs.readFileSync(`/proc/${pid}/status`, 'utf8');
-    return Number(status.match(/^VmRSS:\s+(\d+)/m)[1]);
+async function rendererMiB(browser, page) {
+    await page.evaluate(() => gc());
+    const renderers = (await processes(browser)).filter((p) => p.type === 'renderer');
+    const resident = (pid) => Number(fs.readFileSync(`/proc/${pid}/status`, 'utf8').match(/^VmRSS:\s+(\d+)/m)[1]);
+    return Math.max(...renderers.map((p) => resident(p.id))) / 1024;
 }
 
-// Microseconds for each key press (down and up on the canvas, where Qt
-// listens) with the repaint it asks for: the handling, plus Qt's own frame
-// callback, timed between one of ours queued before and one queued after it.
-async function presses(page, key, code, count) {
-    return page.evaluate(async ({ key, code, count }) => {
-        const canvas = document.querySelector('canvas');
+// Microseconds for a click on the first button with the style and layout
+// it asks for (forced at once), as the mean of 100 in a row; one figure for
+// each of the given batches, a frame painted between them. (The page's
+// clock counts in steps of 0.1 ms, too coarse for one click.)
+function clicks(page, selector, batches) {
+    return page.evaluate(async ({ selector, batches }) => {
+        const button = document.querySelector(selector);
         const times = [];
-        const frame = () => new Promise((resolve) => requestAnimationFrame(() => resolve(performance.now())));
-        for (let i = 0; i < count; ++i) {
-            const before = frame();
+        for (let batch = 0; batch < batches; ++batch) {
             const start = performance.now();
-            for (const type of ['keydown', 'keyup'])
-                canvas.dispatchEvent(new KeyboardEvent(type, { key, code, bubbles: true }));
-            const handled = performance.now() - start;
-            const after = frame();
-            const painted = (await after) - (await before);
-            times.push((handled + painted) * 1000);
+            for (let i = 0; i < 100; ++i) {
+                button.click();
+                document.body.getBoundingClientRect();
+            }
+            times.push((performance.now() - start) * 10);
+            await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
         }
         return times;
-    }, { key, code, count });
+    }, { selector, batches });
 }
 
-async function measure(url, pressKey) {
+// Microseconds from a click on the first button, made as a frame has just
+// been painted, until the frame with its answer has been painted (a task
+// posted from that frame's animation callback runs once it is).
+function painted(page, selector, count) {
+    return page.evaluate(async ({ selector, count }) => {
+        const button = document.querySelector(selector);
+        const afterPaint = () => new Promise((resolve) => requestAnimationFrame(() => {
+            const channel = new MessageChannel();
+            channel.port1.onmessage = () => resolve(performance.now());
+            channel.port2.postMessage(0);
+        }));
+        const times = [];
+        for (let i = 0; i < count; ++i) {
+            const start = await afterPaint();
+            button.click();
+            times.push(((await afterPaint()) - start) * 1000);
+        }
+        return times;
+    }, { selector, count });
+}
+
+// What the page holds once garbage is collected: its JavaScript heap and
+// WebAssembly memory, in KiB, and its elements.
+function held(page) {
+    return page.evaluate(() => {
+        gc();
+        const memory = typeof wasmMemory === 'undefined' ? 0 : wasmMemory.buffer.byteLength;
+        return { kib: (performance.memory.usedJSHeapSize + memory) / 1024,
+            elements: document.getElementsByTagName('*').length };
+    });
+}
+
+// Clicks the first button the given times in all, in games of at most
+// 30000 clicks (a game counts to 32767), each begun by the menu's Reset!.
+function clickMany(page, selector, total) {
+    return page.evaluate(async ({ selector, total }) => {
+        const newGame = async () => {
+            const reset = document.querySelector('section.window .menu > .item');
+            if (!reset)
+                return;
+            reset.click();
+            await new Promise((resolve) => setTimeout(resolve, 10));
+            document.querySelector('dialog[open] button[value=ok]').click();
+            await new Promise((resolve) => setTimeout(resolve, 10));
+        };
+        for (let done = 0; done < total; done += 30000) {
+            await newGame();
+            const button = document.querySelector(selector);
+            for (let i = 0; i < Math.min(30000, total - done); ++i)
+                button.click();
+        }
+    }, { selector, total });
+}
+
+const pages = {
+    game: { url: gameUrl, button: 'section.window .client > .button' },
+    bare: { url: bareUrl, button: 'main > button' },
+};
+
+async function local(kind) {
+    const { url, button } = pages[kind];
     const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args });
     try {
         const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
-        const startup = await startUp(page, url);
-        const renderers = (await processes(browser)).filter((p) => p.type === 'renderer');
-        const memory = Math.max(...renderers.map((p) => residentKiB(p.id))) / 1024;
+        page.on('crash', () => console.error(`${kind}: the page crashed`));
+        const cdp = await page.context().newCDPSession(page);
+        const frames = await screencast(cdp);
+        const begin = Date.now();
+        await page.goto(url);
+        await page.waitForTimeout(3000);
+        await cdp.send('Page.stopScreencast');
+        const startup = settledAt(frames, begin, Date.now()) - begin;
+        const memory = await rendererMiB(browser, page);
         // Answered, and then left alone for ten seconds.
         await page.keyboard.press('Enter');
+        await page.waitForSelector(`${button}:not([hidden])`);
         await page.waitForTimeout(1000);
         const cpu = (list) => list.reduce((sum, p) => sum + p.cpuTime, 0);
         const idleFrom = cpu(await processes(browser));
         await page.waitForTimeout(10000);
         const idle = (cpu(await processes(browser)) - idleFrom) * 1000;
-        const click = pressKey ? median(await presses(page, ...pressKey, 200)) : NaN;
-        return { startup, memory, idle, click };
+        const click = median(await clicks(page, button, 20));
+        const answer = median(await painted(page, button, 100));
+        await clickMany(page, button, 1000);
+        const before = { rss: await rendererMiB(browser, page), ...await held(page) };
+        await clickMany(page, button, 100000);
+        const after = { rss: await rendererMiB(browser, page), ...await held(page) };
+        return { startup, memory, idle, click, answer, before, after };
     } finally {
         await browser.close();
     }
@@ -107,21 +189,23 @@ async function measure(url, pressKey) {
 
 // The links a visit is timed over: bytes per second, and the round trip.
 const links = {
-    '10 Mbit/s, 40 ms': { rate: 10e6 / 8, rtt: 40, seconds: 12 },
-    '1.6 Mbit/s, 150 ms': { rate: 1.6e6 / 8, rtt: 150, seconds: 35 },
+    '10 Mbit/s, 40 ms': { rate: 10e6 / 8, rtt: 40 },
+    '1.6 Mbit/s, 150 ms': { rate: 1.6e6 / 8, rtt: 150 },
 };
 
-// A visit over an emulated link: the time to the prompt drawn, and the bytes
-// that came over the wire for the page (headers included). Cold: a new
-// browser profile with the cache off. Warm: the second visit of a profile
-// whose first visit is over, its service worker, if any, in control.
-async function visit(url, link, warm) {
+// A visit over an emulated link, in a new profile: the time to the prompt
+// drawn, the bytes that came over the wire for the page (headers included)
+// and, where asked, the time from OK pressed as soon as the prompt shows to
+// what it opens drawn. Cold: the cache off. Warm: the second visit, the
+// first one's service worker, if any, in control.
+async function visit(kind, link, { warm = false, cpu = 1, ok = false }) {
+    const { url, button } = pages[kind];
     const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args });
     try {
         const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
         if (warm) {
             await page.goto(url);
-            await page.waitForTimeout(8000);
+            await page.waitForTimeout(3000);
             await page.evaluate(async () => {
                 if (navigator.serviceWorker && await navigator.serviceWorker.getRegistration())
                     await navigator.serviceWorker.ready;
@@ -131,62 +215,85 @@ async function visit(url, link, warm) {
         await cdp.send('Network.enable');
         await cdp.send('Network.setCacheDisabled', { cacheDisabled: !warm });
         await cdp.send('Network.emulateNetworkConditions', {
-            offline: false, latency: link.rtt, downloadThroughput: link.rate,
-            uploadThroughput: link.rate / 2,
+            offline: false, latency: link.rtt, downloadThroughput: link.rate, uploadThroughput: link.rate / 2,
         });
+        await cdp.send('Emulation.setCPUThrottlingRate', { rate: cpu });
         let bytes = 0;
         cdp.on('Network.loadingFinished', (event) => { bytes += event.encodedDataLength; });
-        const time = await startUp(page, url, link.seconds);
-        return { time, bytes };
+        const frames = await screencast(cdp);
+        const begin = Date.now();
+        await page.goto(url, { waitUntil: 'commit' });
+        await page.waitForSelector('dialog[open]', { timeout: 30000 });
+        let answered = NaN;
+        if (ok) {
+            const pressed = Date.now();
+            await page.keyboard.press('Enter');
+            await page.waitForSelector(`${button}:not([hidden])`, { timeout: 30000 });
+            await page.waitForTimeout(2000);
+            answered = settledAt(frames, pressed, Date.now()) - pressed;
+        } else {
+            await page.waitForTimeout(3000);
+        }
+        const time = settledAt(frames, begin, ok ? Infinity : Date.now()) - begin;
+        return { time: ok ? NaN : time, bytes, answered };
     } finally {
         await browser.close();
     }
 }
 
-async function visits(gameUrl, bareUrl, runs) {
-    const of = (list, key) => median(list.map((m) => m[key]));
-    let coldBytes = null;
-    for (const [name, link] of Object.entries(links)) {
-        for (const warm of [false, true]) {
-            const game = [], bare = [];
-            for (let i = 0; i < runs; ++i) {
-                game.push(await visit(gameUrl, link, warm));
-                bare.push(await visit(bareUrl, link, warm));
-            }
-            const what = `${warm ? 'warm' : 'cold'} visit at ${name} to the prompt drawn, median of ${runs}`;
-            row(what, of(game, 'time'), of(bare, 'time'), 'ms');
-            if (!warm) {
-                // What the link could do at best: the bytes at its rate, and
-                // three round trips (connection, page, program).
-                const floor = of(game, 'bytes') / link.rate * 1000 + 3 * link.rtt;
-                row(`cold visit at ${name} beside the link's floor for its bytes`,
-                    of(game, 'time'), floor, 'ms');
-                coldBytes = coldBytes || { game: of(game, 'bytes'), bare: of(bare, 'bytes') };
-            }
+async function visits(count) {
+    const slow = links['1.6 Mbit/s, 150 ms'];
+    const timed = [
+        ['cold visit at 10 Mbit/s, 40 ms', links['10 Mbit/s, 40 ms'], {}],
+        ['cold visit at 1.6 Mbit/s, 150 ms', slow, {}],
+        ['warm visit at 1.6 Mbit/s, 150 ms', slow, { warm: true }],
+        ['cold visit at 1.6 Mbit/s, 150 ms, CPU 4x slower', slow, { cpu: 4 }],
+        ['warm visit at 1.6 Mbit/s, 150 ms, CPU 4x slower', slow, { warm: true, cpu: 4 }],
+    ];
+    let bytes = null;
+    for (const [what, link, how] of timed) {
+        const game = [], bare = [];
+        for (let i = 0; i < count; ++i) {
+            game.push(await visit('game', link, how));
+            bare.push(await visit('bare', link, how));
         }
+        row(`${what}: the prompt drawn, median of ${count}`, median(game.map((v) => v.time)),
+            median(bare.map((v) => v.time)), 'ms');
+        bytes = bytes || { game: median(game.map((v) => v.bytes)), bare: median(bare.map((v) => v.bytes)) };
     }
-    row('bytes on the wire, cold visit', coldBytes.game / 1024, coldBytes.bare / 1024, 'KiB');
+    const game = [], bare = [];
+    for (let i = 0; i < count; ++i) {
+        game.push(await visit('game', slow, { ok: true }));
+        bare.push(await visit('bare', slow, { ok: true }));
+    }
+    row(`cold visit at 1.6 Mbit/s, 150 ms: OK pressed at the prompt to the window drawn, median of ${count}`,
+        median(game.map((v) => v.answered)), median(bare.map((v) => v.answered)), 'ms');
+    row('bytes on the wire, cold visit', bytes.game / 1024, bytes.bare / 1024, 'KiB');
 }
 
 (async () => {
     const game = [], bare = [];
     for (let i = 0; i < runs; ++i) {
-        game.push(await measure(gameUrl, [' ', 'Space']));
-        bare.push(await measure(bareUrl, null));
+        game.push(await local('game'));
+        bare.push(await local('bare'));
     }
-    // The bare page's key press: a letter into its prompt's field.
-    const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args });
-    const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
-    await startUp(page, bareUrl);
-    const bareClick = median(await presses(page, 'a', 'KeyA', 200));
-    await browser.close();
-
     const of = (list, key) => median(list.map((m) => m[key]));
-    row('click with repaint, median of 200', of(game, 'click'), bareClick, 'us');
-    row('CPU in 10 s of an idle page', of(game, 'idle'), of(bare, 'idle'), 'ms');
     row(`start-up to the prompt drawn, median of ${runs}`, of(game, 'startup'), of(bare, 'startup'), 'ms');
     row(`memory at the prompt, median of ${runs}`, of(game, 'memory'), of(bare, 'memory'), 'MiB');
-    await visits(gameUrl, bareUrl, 3);
+    row('CPU in 10 s of an idle game', of(game, 'idle'), of(bare, 'idle'), 'ms');
+    row('click to its answer painted, median of 100', of(game, 'answer'), of(bare, 'answer'), 'us');
+    row('click with its style and layout, median of 20 means of 100', of(game, 'click'), of(bare, 'click'), 'us');
+    const after = (key) => (m) => m.after[key];
+    const growth = (key) => (m) => m.after[key] - m.before[key];
+    for (const [what, value, unit] of [
+        ['renderer memory after 1000 clicks', (m) => m.before.rss, 'MiB'],
+        ['renderer memory, growth over 100,000 more', growth('rss'), 'MiB'],
+        ['JavaScript heap and WebAssembly memory after 101,000 clicks', after('kib'), 'KiB'],
+        ['the same, growth over the last 100,000', growth('kib'), 'KiB'],
+        ['elements in the page after 101,000 clicks', after('elements'), ''],
+    ])
+        row(what, median(game.map(value)), median(bare.map(value)), unit);
+    await visits(3);
 })().catch((error) => {
     console.error(error);
     process.exit(1);

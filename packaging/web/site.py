@@ -11,6 +11,7 @@ Content Security Policy first), in the form some static hosts read. The same
 inputs always give the same bytes.
 
 Usage: site.py PROGRAM_DIR SITE_DIR    (PROGRAM_DIR holds zapgrid.js and .wasm)
+       site.py --precompress DIR       (only the .br and .gz, for another site)
 """
 import gzip
 import hashlib
@@ -115,7 +116,9 @@ def build(program, site):
 
 
 def main(args):
-    if len(args) == 2:
+    if len(args) == 2 and args[0] == '--precompress':
+        precompress(args[1])
+    elif len(args) == 2:
         build(*args)
     else:
         sys.exit(__doc__)

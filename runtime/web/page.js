@@ -255,20 +255,29 @@ mergeInto(LibraryManager.library, {
   },
 
   zapgrid_window_caption__deps: ['$zapgrid'],
+  // A click sets every control the game knows of; the page is told of
+  // those that change alone, so that it lays out and repaints no more.
   zapgrid_window_caption: function(id, control, text, length) {
-    zapgrid.windows.get(id).controls[control].textContent = zapgrid.text(text, length);
+    const element = zapgrid.windows.get(id).controls[control];
+    const caption = zapgrid.text(text, length);
+    if (element.textContent !== caption)
+      element.textContent = caption;
   },
 
   zapgrid_window_visible__deps: ['$zapgrid'],
   zapgrid_window_visible: function(id, control, visible) {
-    zapgrid.windows.get(id).controls[control].hidden = !visible;
+    const element = zapgrid.windows.get(id).controls[control];
+    if (element.hidden === !!visible)
+      element.hidden = !visible;
   },
 
   zapgrid_window_describe__deps: ['$zapgrid'],
   zapgrid_window_describe: function(id, control, text, length) {
     const window = zapgrid.windows.get(id);
     const element = control < 0 ? window.root : window.controls[control];
-    element.setAttribute('aria-description', zapgrid.text(text, length));
+    const description = zapgrid.text(text, length);
+    if (element.getAttribute('aria-description') !== description)
+      element.setAttribute('aria-description', description);
   },
 
   zapgrid_window_show__deps: ['$zapgrid'],

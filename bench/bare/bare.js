@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+// Opens the prompt, and answers each click on a button with a new text.
+'use strict';
+{
+    const prompt = document.getElementById('prompt');
+    prompt.showModal();
+    prompt.querySelector('input').select();
+    let clicks = 0;
+    for (const button of document.querySelectorAll('main > button')) {
+        button.addEventListener('click', () => {
+            document.getElementById('answer').textContent = `${button.textContent} ${++clicks}`;
+        });
+    }
+}
