@@ -26,7 +26,12 @@ rebuild=$copy/$(realpath --relative-to="$source_dir" "$build")
 options=(-G "$(cached CMAKE_GENERATOR)" -DCMAKE_BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)"
     -DBUILD_TESTING=OFF)
 toolchain=$(cached CMAKE_TOOLCHAIN_FILE)
-[ -z "$toolchain" ] || options+=(-DCMAKE_TOOLCHAIN_FILE="$copy/${toolchain#"$source_dir"/}")
+# Ours is in the copy too; Emscripten's is where Debian put it.
+case $toolchain in
+"") ;;
+"$source_dir"/*) options+=(-DCMAKE_TOOLCHAIN_FILE="$copy/${toolchain#"$source_dir"/}") ;;
+*) options+=(-DCMAKE_TOOLCHAIN_FILE="$toolchain") ;;
+esac
 qt=$(cached ZAPGRID_QT_WINDOWS)
 [ -z "$qt" ] || options+=(-DZAPGRID_QT_WINDOWS="$qt")
 echo "== built again in $rebuild"

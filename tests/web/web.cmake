@@ -10,10 +10,16 @@ find_program(TESSERACT tesseract REQUIRED)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(site ${CMAKE_BINARY_DIR}/site)
 set(server ${PROJECT_SOURCE_DIR}/scripts/serve_site.py)
-# Named by path: Emscripten runs the targets it builds, and imported ones, in node.
+# Named by path: a target's command, even an imported one, would run in node,
+# the emulator Emscripten's toolchain sets.
 add_test(NAME web_budget COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/byte_budget.py
                                  ${site} ${server})
 set_tests_properties(web_budget PROPERTIES TIMEOUT 60)
+# The site's ZIP, built again from a copy of the source elsewhere, is the
+# same to the byte.
+add_test(NAME web_reproducible
+         COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/check_reproducible.sh ${CMAKE_BINARY_DIR} ZIP)
+set_tests_properties(web_reproducible PROPERTIES TIMEOUT 300)
 
 set(node_dir ${CMAKE_BINARY_DIR}/web-tests)
 file(COPY ${CMAKE_CURRENT_LIST_DIR}/package.json ${CMAKE_CURRENT_LIST_DIR}/package-lock.json
