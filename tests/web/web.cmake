@@ -19,7 +19,9 @@ set_tests_properties(web_budget PROPERTIES TIMEOUT 60)
 # same to the byte.
 add_test(NAME web_reproducible
          COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/check_reproducible.sh ${CMAKE_BINARY_DIR} ZIP)
-set_tests_properties(web_reproducible PROPERTIES TIMEOUT 300)
+# Emscripten's tools as the build was configured to run them (scripts/emsdk.sh).
+set_tests_properties(web_reproducible PROPERTIES TIMEOUT 300
+                     ENVIRONMENT "NODE_PATH=$ENV{NODE_PATH};EMSDK_PYTHON=$ENV{EMSDK_PYTHON}")
 
 set(node_dir ${CMAKE_BINARY_DIR}/web-tests)
 file(COPY ${CMAKE_CURRENT_LIST_DIR}/package.json ${CMAKE_CURRENT_LIST_DIR}/package-lock.json
