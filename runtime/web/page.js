@@ -293,7 +293,7 @@ mergeInto(LibraryManager.library, {
     // the focus back from the closed dialog: a window shown as a dialog
     // closes takes the focus a moment later.
     const focus = () => buttons.length && !window.root.hidden && buttons[0].focus();
-    const settled = zapgrid.closedAt + 100 - performance.now();
+    const settled = zapgrid.closedAt + 250 - performance.now();
     if (settled > 0)
       setTimeout(focus, settled);
     else

@@ -20,7 +20,8 @@ set_tests_properties(web_budget PROPERTIES TIMEOUT 60)
 add_test(NAME web_reproducible
          COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/check_reproducible.sh ${CMAKE_BINARY_DIR} ZIP)
 # Emscripten's tools as the build was configured to run them (scripts/emsdk.sh).
-set_tests_properties(web_reproducible PROPERTIES TIMEOUT 300
+# Alone: its build would take the cores from the plays that time the clock.
+set_tests_properties(web_reproducible PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE
                      ENVIRONMENT "NODE_PATH=$ENV{NODE_PATH};EMSDK_PYTHON=$ENV{EMSDK_PYTHON}")
 
 set(node_dir ${CMAKE_BINARY_DIR}/web-tests)
@@ -31,11 +32,12 @@ add_test(NAME web_setup COMMAND ${NPM} ci --no-audit --no-fund --loglevel=error
 set_tests_properties(web_setup PROPERTIES FIXTURES_SETUP web TIMEOUT 300)
 add_test(NAME web_play COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_chromium.js ${site} ${server}
                                $<TARGET_FILE_DIR:zapgrid> ${PROJECT_SOURCE_DIR}/packaging/web/site.py)
-set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400
+# Each browser plays whole games, whose ends are timed: one browser at a time.
+set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400 RESOURCE_LOCK browser
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
 find_program(FIREFOX firefox-esr REQUIRED)
 add_test(NAME web_play_firefox COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_firefox.js ${site} ${server})
-set_tests_properties(web_play_firefox PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300
+set_tests_properties(web_play_firefox PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300 RESOURCE_LOCK browser
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
 
 # Orca reading the page in Chromium, played from the keyboard by what it says.
