@@ -47,10 +47,11 @@ def accepted(header):
 
 def site_headers(folder):
     """The (name, value) pairs of the "/*" block of FOLDER/_headers."""
-    try:
-        lines = open(os.path.join(folder, '_headers'), encoding='utf-8').read().splitlines()
-    except FileNotFoundError:
+    path = os.path.join(folder, '_headers')
+    if not os.path.isfile(path):
         return []
+    with open(path, encoding='utf-8') as file:
+        lines = file.read().splitlines()
     headers, block = [], None
     for line in lines:
         if line and not line[0].isspace():
