@@ -67,7 +67,8 @@ speech.wait(0, "the prompt", lambda said: said.rstrip(".").removesuffix(" select
             "So, what's your name? entry No-Name", seconds=60)
 since = speech.mark()
 key("Return")
-_, said = speech.wait(since, "the focused button", button)
+# A name confirmed before the program has arrived waits for it.
+_, said = speech.wait(since, "the focused button", button, seconds=60)
 focused = button(said)
 check_found_where_drawn()
 mark = None

@@ -32,7 +32,8 @@ add_test(NAME web_setup COMMAND ${NPM} ci --no-audit --no-fund --loglevel=error
 set_tests_properties(web_setup PROPERTIES FIXTURES_SETUP web TIMEOUT 300)
 add_test(NAME web_play COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_chromium.js ${site} ${server}
                                $<TARGET_FILE_DIR:zapgrid> ${PROJECT_SOURCE_DIR}/packaging/web/site.py)
-# Each browser plays whole games, whose ends are timed: one browser at a time.
+# Each browser plays whole games, whose ends are timed, and Orca's speech is
+# timed: one browser at a time.
 set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400 RESOURCE_LOCK browser
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
 find_program(FIREFOX firefox-esr REQUIRED)
@@ -48,5 +49,6 @@ find_program(DBUS_RUN_SESSION dbus-run-session)
 if(ORCA AND OPENBOX AND XDOTOOL AND DBUS_RUN_SESSION)
     add_test(NAME web_orca COMMAND ${PROJECT_SOURCE_DIR}/tests/accessibility/orca_in_chromium.sh
                                    ${site} ${server})
-    set_tests_properties(web_orca PROPERTIES TIMEOUT 180)
+    # Orca's speech is timed too, and its first word waits for the program.
+    set_tests_properties(web_orca PROPERTIES TIMEOUT 180 RESOURCE_LOCK browser)
 endif()
