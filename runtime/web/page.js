@@ -69,8 +69,7 @@ mergeInto(LibraryManager.library, {
         zapgrid.sheet = new CSSStyleSheet();
         document.adoptedStyleSheets = document.adoptedStyleSheets.concat([zapgrid.sheet]);
       }
-      const rules = zapgrid.sheet.cssRules;
-      zapgrid.sheet.insertRule('#' + id + ' { ' + declarations + ' }', rules.length);
+      zapgrid.sheet.insertRule('#' + id + ' { ' + declarations + ' }', zapgrid.sheet.cssRules.length);
     },
     // Drops the rules of a window's elements, whose ids begin with its own.
     dropRules: function(id) {

@@ -445,7 +445,6 @@ async function checkFit(page, where) {
 // at once.
 async function hideUntilOver(page, cdp) {
     await page.evaluate(() => {
-        window.hidden = false;
         Object.defineProperty(document, 'visibilityState', { get: () => (window.hidden ? 'hidden' : 'visible') });
         window.hidden = true;
         document.dispatchEvent(new Event('visibilitychange'));
