@@ -26,6 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The one dependency no shared-library scan can see: Qt loads its platform
 # plugins at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-# Qt's own plugin for a Wayland session; without it the game runs there
-# through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
+# Qt's own plugin for a Wayland session, without which the game runs there
+# through XWayland; and its GTK platform theme, which GNOME loads by itself,
+# so that the window takes the desktop's colours, light or dark.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland, qt6-gtk-platformtheme")

@@ -34,9 +34,10 @@ test_packages=(clang-format git xvfb x11-utils xdotool openbox weston qt6-waylan
 windows_packages=(g++-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools nsis unzip wine64 wine
     fonts-wine xvfb xdotool openbox x11-utils)
 # What the browser build adds: Emscripten and Ninja, and brotli for the
-# precompressed files; and to test it, Chromium and Firefox ESR driven from
-# Node.js, OCR to read the page as it is drawn, and Orca to read the page in
-# Chromium on Xvfb.
+# precompressed files; and to test it, Chromium, Firefox ESR and WebKitGTK
+# (its WebDriver and MiniBrowser) driven from Node.js, OCR to read the page
+# as it is drawn, Orca to read the page in Chromium on Xvfb, and the
+# accessibility bus to read WebKit's tree.
 web_packages=(cmake emscripten ninja-build python3 brotli)
-web_test_packages=(chromium firefox-esr xvfb tesseract-ocr orca openbox xdotool dbus-daemon
-    at-spi2-core python3-pyatspi speech-dispatcher)
+web_test_packages=(chromium firefox-esr webkit2gtk-driver xvfb tesseract-ocr orca openbox xdotool
+    dbus-daemon at-spi2-core python3-pyatspi speech-dispatcher)

@@ -10,10 +10,15 @@ with 304 Not Modified when the browser's copy is as new. Every answer carries
 the headers that the folder's _headers file gives for "/*" (as some static
 hosts read it): the site's Content Security Policy and the like.
 
-Usage: serve_site.py FOLDER [PORT [ADDRESS]]   (PORT 0: any free one)
+With --reports, the policy also asks the browser to report what it refuses
+to /csp-report, and each report is printed as "refused: DIRECTIVE URI": a
+test learns so of every refusal, from the page's first byte on.
+
+Usage: serve_site.py [--reports] FOLDER [PORT [ADDRESS]]   (PORT 0: any free one)
 Prints "Serving FOLDER on http://ADDRESS:PORT/" once it listens.
 """
 import email.utils
+import json
 import functools
 import http.server
 import os
@@ -32,6 +37,7 @@ TYPES = {
 }
 VERSIONED = re.compile(r'\.[0-9a-f]{12}\.[a-z]+$')
 ENCODINGS = [('br', '.br'), ('gzip', '.gz')]
+REPORTS = '/csp-report'
 
 
 def accepted(header):
@@ -66,14 +72,30 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     # Connections kept open, as a host's are.
     protocol_version = 'HTTP/1.1'
 
-    def __init__(self, *args, headers, **kwargs):
+    def __init__(self, *args, headers, reporting, **kwargs):
         self.site_headers = headers
+        self.reporting = reporting
         super().__init__(*args, **kwargs)
 
     def end_headers(self):
         for name, value in self.site_headers:
             self.send_header(name, value)
         super().end_headers()
+
+    def do_POST(self):
+        if self.path != REPORTS or not self.reporting:
+            self.send_error(405)
+            return
+        body = self.rfile.read(int(self.headers.get('Content-Length', 0)))
+        try:
+            report = json.loads(body).get('csp-report', {})
+        except (ValueError, AttributeError):
+            report = {}
+        print(f"refused: {report.get('violated-directive', '?')} {report.get('blocked-uri', '?')}",
+              flush=True)
+        self.send_response(204)
+        self.send_header('Content-Length', '0')
+        self.end_headers()
 
     def send_head(self):
         path = self.translate_path(self.path)
@@ -128,12 +150,19 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
 
 def main(args):
+    reporting = args[:1] == ['--reports']
+    if reporting:
+        args = args[1:]
     if not 1 <= len(args) <= 3:
         sys.exit(__doc__)
     folder = args[0]
     port = int(args[1]) if len(args) > 1 else 8000
     address = args[2] if len(args) > 2 else '127.0.0.1'
-    handler = functools.partial(Handler, directory=folder, headers=site_headers(folder))
+    headers = site_headers(folder)
+    if reporting:
+        headers = [(name, f'{value}; report-uri {REPORTS}' if name == 'Content-Security-Policy'
+                    else value) for name, value in headers]
+    handler = functools.partial(Handler, directory=folder, headers=headers, reporting=reporting)
     with http.server.ThreadingHTTPServer((address, port), handler) as server:
         print(f'Serving {folder} on http://{address}:{server.server_address[1]}/', flush=True)
         try:

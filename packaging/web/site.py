@@ -71,9 +71,9 @@ def manifest(names):
         'description': 'A reaction game: click the button under the HIT! mark.',
         'start_url': './',
         'scope': './',
+        # No colours of its own: an installed game takes the page's, whose
+        # theme-color follows the system's light or dark scheme.
         'display': 'standalone',
-        'background_color': '#f3f3f3',
-        'theme_color': '#2b3a55',
         'icons': icons,
     }, indent=2) + '\n'
 

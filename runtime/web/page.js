@@ -14,7 +14,6 @@ mergeInto(LibraryManager.library, {
     timer: 0,
     // When the pending timer is due, on the page's clock.
     due: 0,
-    sheet: null,
     // When a dialog of the program's last closed, on the page's clock.
     closedAt: -Infinity,
     text: function(pointer, length) {
@@ -61,31 +60,12 @@ mergeInto(LibraryManager.library, {
     pixels: function(twips) {
       return 'calc(var(--px) * ' + twips / 15 + ')';
     },
-    // Styles the element of the given id by a rule of the program's own
-    // style sheet: the page's Content Security Policy allows no style
-    // attribute.
-    rule: function(id, declarations) {
-      if (!zapgrid.sheet) {
-        zapgrid.sheet = new CSSStyleSheet();
-        document.adoptedStyleSheets = document.adoptedStyleSheets.concat([zapgrid.sheet]);
-      }
-      zapgrid.sheet.insertRule('#' + id + ' { ' + declarations + ' }', zapgrid.sheet.cssRules.length);
-    },
-    // Drops the rules of a window's elements, whose ids begin with its own.
-    dropRules: function(id) {
-      const rules = zapgrid.sheet ? zapgrid.sheet.cssRules : [];
-      for (let at = rules.length - 1; at >= 0; --at) {
-        if (rules[at].selectorText.startsWith('#' + id + '-'))
-          zapgrid.sheet.deleteRule(at);
-      }
-    },
-    place: function(id, left, top, width, height, more) {
-      zapgrid.rule(id, 'left: ' + zapgrid.pixels(left) + '; top: ' + zapgrid.pixels(top) +
-                       '; width: ' + zapgrid.pixels(width) + '; height: ' + zapgrid.pixels(height) +
-                       '; ' + more);
-    },
-    windowId: function(id) {
-      return 'zapgrid-window-' + id;
+    // Places and sizes an element. Set through the CSSOM, which the page's
+    // Content Security Policy allows, as it allows no style attribute; an
+    // adopted style sheet would do as well, but only from Safari 16.4 on.
+    place: function(element, box) {
+      for (const property in box)
+        element.style.setProperty(property, zapgrid.pixels(box[property]));
     },
     stage: function() {
       return document.getElementById('stage');
@@ -105,18 +85,36 @@ mergeInto(LibraryManager.library, {
         (event.shiftKey ? buttons[buttons.length - 1] : buttons[0]).focus();
       }
     },
-    // Alt and a menu item's access key choose it, before the browser's own
-    // use of the keys.
+    // The letter of a key for the menu's access keys: the character it
+    // types where that is a letter, so that a Dvorak or AZERTY player keeps
+    // their letters; else the letter of its place on the keyboard, since a
+    // Mac's Option turns R into "(R)", the registered sign, and E into a
+    // dead key.
+    menuLetter: function(event) {
+      if (/^\p{L}$/u.test(event.key))
+        return event.key.toLowerCase();
+      const place = /^Key([A-Z])$/.exec(event.code);
+      return place ? place[1].toLowerCase() : '';
+    },
+    // Alt (a Mac's Option), or Control and Option as Safari takes a page's
+    // access keys, and a menu item's access key choose it, before the
+    // browser's own use of the keys. AltGr, which Windows sends as Control
+    // and Alt, types characters and chooses nothing.
+    isMenuKey: function(event) {
+      return event.altKey && !event.metaKey && !event.getModifierState('AltGraph') &&
+             !document.querySelector('dialog[open]');
+    },
     onKey: function(event) {
       if (event.key === 'Tab')
         zapgrid.onTab(event);
-      if (!event.altKey || event.ctrlKey || event.metaKey || document.querySelector('dialog[open]'))
+      if (!zapgrid.isMenuKey(event))
         return;
+      const letter = zapgrid.menuLetter(event);
       // No destructuring: Emscripten 3.1.6's minifier garbles it.
       for (const id of zapgrid.windows.keys()) {
         const window = zapgrid.windows.get(id);
-        const item = window.keys.indexOf(event.key.toLowerCase());
-        if (!window.root.hidden && item >= 0) {
+        const item = window.keys.indexOf(letter);
+        if (!window.root.hidden && letter && item >= 0) {
           event.preventDefault();
           event.stopPropagation();
           _zapgrid_menu_chosen(id, item);
@@ -204,9 +202,7 @@ mergeInto(LibraryManager.library, {
     const menu = zapgrid.element('div', 'menu');
     menu.setAttribute('role', 'menubar');
     const client = zapgrid.element('div', 'client');
-    client.id = zapgrid.windowId(id) + '-client';
-    zapgrid.rule(client.id, 'width: ' + zapgrid.pixels(width) + '; height: ' +
-                            zapgrid.pixels(height));
+    zapgrid.place(client, {width, height});
     root.append(title, menu, client);
     zapgrid.stage().append(root);
     zapgrid.windows.set(id, {root, menu, client, controls: [], keys: []});
@@ -242,10 +238,8 @@ mergeInto(LibraryManager.library, {
       if (kind === 2)
         element.setAttribute('role', 'status');
     }
-    element.id = zapgrid.windowId(id) + '-' + control;
     // A point is 20 twips.
-    zapgrid.place(element.id, left, top, width, height,
-                  'font-size: ' + zapgrid.pixels(pointSize * 20));
+    zapgrid.place(element, {left, top, width, height, 'font-size': pointSize * 20});
     element.classList.toggle('bold', !!bold);
     element.classList.toggle('centred', !!centred);
     element.hidden = !visible;
@@ -303,7 +297,6 @@ mergeInto(LibraryManager.library, {
   zapgrid_window_close: function(id) {
     zapgrid.windows.get(id).root.remove();
     zapgrid.windows.delete(id);
-    zapgrid.dropRules(zapgrid.windowId(id));
     if (!zapgrid.windows.size)
       document.removeEventListener('keydown', zapgrid.onKey, true);
   },

@@ -17,6 +17,14 @@ function expect(what, actual, expected) {
         fail(`${what}: ${JSON.stringify(actual)}, expected ${JSON.stringify(expected)}`);
 }
 
+// Each field as expected, whatever the order a driver gives them in.
+function expectFields(what, actual, expected) {
+    if (!actual)
+        fail(`${what}: none, expected ${JSON.stringify(expected)}`);
+    for (const [field, value] of Object.entries(expected))
+        expect(`${what}: its ${field}`, actual[field], value);
+}
+
 // The shown window's state, or null: its title, the mark's place, the
 // feedback, the tally and the news.
 function windowState() {
@@ -86,4 +94,20 @@ function focusOnLeft() {
     return document.activeElement.textContent === 'Left!';
 }
 
-module.exports = { words, hostile, fail, expect, windowState, openDialog, recordPageTimes, focusOnLeft };
+// The shown window's button that reads so.
+function buttonNamed(word) {
+    return [...document.querySelectorAll('section.window:not([hidden]) .client > .button')]
+        .find((button) => button.textContent === word);
+}
+
+// A key pressed with Option, and Control if asked, as Safari on a Mac sends
+// it: the character it types (key) and the key's place (code).
+function pressAsMac(key, code, control) {
+    for (const type of ['keydown', 'keyup']) {
+        document.activeElement.dispatchEvent(new KeyboardEvent(type,
+            { key, code, altKey: true, ctrlKey: control, bubbles: true, cancelable: true }));
+    }
+}
+
+module.exports = { words, hostile, fail, expect, expectFields, windowState, openDialog, recordPageTimes, focusOnLeft,
+    buttonNamed, pressAsMac };

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
 // Plays the game's web site as people would, in Debian's headless Chromium
 // with WebGL turned off, under the page's Content Security Policy with
-// nothing refused: checks what the server sends, and what a browser without
-// WebAssembly is told; on a desktop, a name typed before the program has
-// arrived, the mouse and the keyboard, a whole game ending within 5 ms of its
-// time on the page's clock, Escape, Alt+R, the menu's Reset!, the window as
-// OCR reads it, then, the network cut, the game again from what the service
-// worker kept, a rebuilt site taken at the next visit, and Alt+E; by ear, as
-// a screen reader finds the page, with the 32768th click's overflow, the
-// clock standing still meanwhile; on emulated phones (Android, iPhone, a
-// phone asking for the desktop site), the name typed as a phone's keyboard
-// does, taps, a pinch, the phone turned, and a game that ends while its tab
-// is hidden.
+// nothing refused: checks what the server sends, and what a browser below
+// the game's floor is told; the page's looks in the light and dark schemes,
+// under forced colours and zoomed (looks.js); on a desktop, a name typed
+// before the program has arrived, the mouse and the keyboard, a whole game
+// ending within 5 ms of its time on the page's clock, Escape, Alt+R, the
+// menu's Reset!, the window as OCR reads it, then, the network cut, the game
+// again from what the service worker kept, a rebuilt site taken at the next
+// visit, and Alt+E; by ear, as a screen reader finds the page, with the
+// 32768th click's overflow, the clock standing still meanwhile; on emulated
+// phones (Android, iPhone, a phone asking for the desktop site), the name
+// typed as a phone's keyboard does, taps, a pinch, the phone turned, and a
+// game that ends while its tab is hidden.
 // Usage: node play_in_chromium.js SITE_FOLDER SERVER_SCRIPT PROGRAM_DIR SITE_SCRIPT
 'use strict';
 const { chromium } = require('playwright-core');
@@ -22,6 +23,8 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { serve } = require('./site_server');
+const { checkAxe } = require('./axe');
+const { playLooks } = require('./looks');
 const { words, hostile, fail, expect, windowState, openDialog, recordPageTimes, focusOnLeft } =
     require('./page_view');
 
@@ -298,21 +301,6 @@ async function readerTree(cdp) {
         text: textOf(n), live: property(n, 'live'), focused: property(n, 'focused') === true }));
 }
 
-const axeScript = require.resolve('axe-core/axe.min.js');
-
-// What axe-core finds wrong with the page as it stands.
-async function checkAxe(page, where) {
-    // Run by the driver, as the page's policy lets no script of ours in.
-    if (!(await page.evaluate(() => 'axe' in window)))
-        await page.evaluate(fs.readFileSync(axeScript, 'utf8'));
-    const { violations } = await page.evaluate(() => axe.run(document, { resultTypes: ['violations'] }));
-    if (violations.length) {
-        fail(`axe, ${where}: ${violations.map((v) => `${v.id} (${v.impact}): ` +
-            v.nodes.map((n) => n.target.join(' ')).join(', ')).join('; ')}`);
-    }
-    console.log(`axe found nothing wrong ${where}`);
-}
-
 // After a click: the reader has the three buttons, the tally as a status,
 // the click's news in the live region, and the focus on a button.
 async function checkHeard(cdp, now) {
@@ -536,15 +524,26 @@ async function playOnPhone(browser, url, name, problems) {
     await context.close();
 }
 
-// A browser without WebAssembly is told that the game needs it.
-async function playWithoutWebAssembly(browser, url) {
-    const page = await browser.newPage();
-    await page.addInitScript(() => delete globalThis.WebAssembly);
-    await page.goto(url);
-    await page.getByText('cannot run WebAssembly').waitFor({ timeout: 10000 });
-    expect('the prompt without WebAssembly', await page.evaluate(() => !!document.querySelector('dialog[open]')), false);
-    await page.close();
-    console.log('without WebAssembly the page says so');
+// A browser below the game's floor is told, in words, what it lacks, and
+// shown no window: one without WebAssembly, one without modal dialogs.
+async function playBelowFloor(browser, url) {
+    const lacking = { WebAssembly: () => delete globalThis.WebAssembly,
+        'modal dialogs': () => delete HTMLDialogElement.prototype.showModal };
+    for (const [what, remove] of Object.entries(lacking)) {
+        const page = await browser.newPage();
+        await page.addInitScript(remove);
+        await page.goto(url);
+        const note = page.locator('.no-program-note');
+        await note.waitFor({ timeout: 10000 });
+        const said = await note.textContent();
+        if (!said.includes(`it lacks ${what}`) || !said.includes('Safari 16'))
+            fail(`without ${what} the page says ${JSON.stringify(said)}`);
+        await page.waitForTimeout(500);
+        expect(`a window or dialog shown without ${what}`, await page.evaluate(() =>
+            [...document.querySelectorAll('section.window, dialog')].some((e) => e.checkVisibility())), false);
+        await page.close();
+        console.log(`without ${what}: "${said}"`);
+    }
 }
 
 async function play(url, server) {
@@ -558,7 +557,8 @@ async function play(url, server) {
     try {
         const only = process.env.ZAPGRID_WEB_PROFILE;
         const plays = {
-            'no WebAssembly': () => playWithoutWebAssembly(browser, url),
+            'below the floor': () => playBelowFloor(browser, url),
+            looks: () => playLooks(browser, url, (page) => watch(page, problems)),
             ...Object.fromEntries(Object.keys(phones).map((name) =>
                 [name, () => playOnPhone(browser, url, name, problems)])),
             'by ear': () => playByEar(browser, url, problems),

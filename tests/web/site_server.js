@@ -4,14 +4,21 @@
 'use strict';
 const { spawn } = require('child_process');
 
-function serve(serverScript, folder, port = 0) {
-    const server = spawn('python3', [serverScript, folder, String(port)],
+// With reports, the server also gathers what the site's policy refused,
+// as the browser reports it, into the returned reports.
+function serve(serverScript, folder, port = 0, { reports = false } = {}) {
+    const server = spawn('python3', [serverScript, ...(reports ? ['--reports'] : []), folder, String(port)],
         { stdio: ['ignore', 'pipe', 'inherit'] });
+    const refused = [];
     return new Promise((resolve, reject) => {
         server.stdout.on('data', (data) => {
-            const url = /on (http:\S+)/.exec(String(data));
-            if (url)
-                resolve({ server, url: url[1] });
+            for (const line of String(data).split('\n')) {
+                const url = /on (http:\S+)/.exec(line);
+                if (url)
+                    resolve({ server, url: url[1], reports: refused });
+                else if (line.startsWith('refused: '))
+                    refused.push(line.slice('refused: '.length));
+            }
         });
         server.on('exit', () => reject(new Error('the web server did not start')));
     });

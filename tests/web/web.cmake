@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: MIT
 # The browser build's site: its bytes against the budget of a first visit;
 # played in Debian's headless Chromium (a desktop, emulated phones, by ear),
-# driven by playwright-core, and in Debian's headless Firefox ESR, driven
-# over WebDriver BiDi by puppeteer-core, as the lock file pins them,
-# installed into the build folder; and read by Orca in Chromium.
+# driven by playwright-core, in Debian's headless Firefox ESR, driven over
+# WebDriver BiDi by puppeteer-core, and in WebKitGTK, driven over W3C
+# WebDriver by selenium-webdriver, as the lock file pins them, installed
+# into the build folder; and read by Orca in Chromium.
 find_program(NODE node REQUIRED)
 find_program(NPM npm REQUIRED)
 find_program(TESSERACT tesseract REQUIRED)
@@ -39,6 +40,13 @@ set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400 RESOU
 find_program(FIREFOX firefox-esr REQUIRED)
 add_test(NAME web_play_firefox COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_firefox.js ${site} ${server})
 set_tests_properties(web_play_firefox PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300 RESOURCE_LOCK browser
+                     ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
+
+# WebKit, Safari's engine: WebKitGTK's MiniBrowser over W3C WebDriver, with
+# its accessible tree read over AT-SPI.
+find_program(WEBKIT_DRIVER WebKitWebDriver REQUIRED)
+add_test(NAME web_play_webkit COMMAND ${CMAKE_CURRENT_LIST_DIR}/webkit_session.sh ${site} ${server})
+set_tests_properties(web_play_webkit PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300 RESOURCE_LOCK browser
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
 
 # Orca reading the page in Chromium, played from the keyboard by what it says.
