@@ -1,23 +1,27 @@
 // SPDX-License-Identifier: MIT
 // The game's site against a bare page (bench/bare: the same prompt as a
-// <dialog>, three buttons and no program), both served from 127.0.0.1 with
-// their precompressed files and opened in headless Chromium. On a local
-// link: the prompt drawn, memory at the prompt, CPU in 10 s of idling, a
-// click with its repaint, and memory after 100,000 clicks. Over links that
-// CDP emulates, a new profile each time: the prompt drawn on a cold visit
-// (the cache off) and a warm one (the second visit, the service worker in
-// control where there is one), with the CPU as it is and slowed 4x; the
-// window drawn after OK on a cold slow visit; and the bytes of a cold visit.
-// Prints table rows, each figure beside the bare page's.
-// Usage: node web.js GAME_URL BARE_URL [RUNS]   (NODE_PATH to playwright-core)
+// <dialog>, three buttons and no program, kept by the same service worker),
+// both served from 127.0.0.1 with their precompressed files by the site's
+// server and opened in headless Chromium. On a local link: the prompt
+// drawn, memory at the prompt, CPU in 10 s of idling, a click with its
+// repaint, and memory after 100,000 clicks. Over links that CDP emulates, a
+// new profile each time: the prompt drawn on a cold visit (the cache off)
+// and a repeat one (the second visit, the service worker in control), with
+// the CPU as it is and slowed 4x, and a repeat visit while the host holds
+// the page 10 s; the window drawn after OK on a cold slow visit; and the
+// bytes of a cold visit. Prints table rows, each figure beside the bare
+// page's.
+// Usage: node web.js SERVER_SCRIPT GAME_SITE BARE_SITE [RUNS]
+//        (NODE_PATH to playwright-core)
 'use strict';
 const fs = require('fs');
 const { chromium } = require('playwright-core');
+const { serve } = require('../tests/web/site_server');
 // The PNG codec that playwright-core carries, pinned with it by the lock file.
 const { PNG } = require('playwright-core/lib/utilsBundle');
 
-const [gameUrl, bareUrl] = process.argv.slice(2, 4);
-const runs = Number(process.argv[4] || 5);
+const [serverScript, gameSite, bareSite] = process.argv.slice(2, 5);
+const runs = Number(process.argv[5] || 5);
 const args = ['--no-sandbox', '--disable-background-networking', '--js-flags=--expose-gc'];
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -149,9 +153,19 @@ function clickMany(page, selector, total) {
 }
 
 const pages = {
-    game: { url: gameUrl, button: 'section.window .client > .button' },
-    bare: { url: bareUrl, button: 'main > button' },
+    game: { site: gameSite, button: 'section.window .client > .button' },
+    bare: { site: bareSite, button: 'main > button' },
 };
+
+// Serves a page's site, on the port it had before if it had one, the page
+// itself held so many seconds.
+async function serveSite(kind, holdPage = 0) {
+    const served = pages[kind];
+    served.server?.kill();
+    const port = served.url ? new URL(served.url).port : 0;
+    const { server, url } = await serve(serverScript, served.site, port, { holdPage });
+    Object.assign(served, { server, url });
+}
 
 async function local(kind) {
     const { url, button } = pages[kind];
@@ -197,8 +211,9 @@ const links = {
 // drawn, the bytes that came over the wire for the page (headers included)
 // and, where asked, the time from OK pressed as soon as the prompt shows to
 // what it opens drawn. Cold: the cache off. Warm: the second visit, the
-// first one's service worker, if any, in control.
-async function visit(kind, link, { warm = false, cpu = 1, ok = false }) {
+// first one's service worker in control; stalled: the host holds the page
+// 10 s on the second visit.
+async function visit(kind, link, { warm = false, stalled = false, cpu = 1, ok = false }) {
     const { url, button } = pages[kind];
     const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args });
     try {
@@ -211,6 +226,8 @@ async function visit(kind, link, { warm = false, cpu = 1, ok = false }) {
                     await navigator.serviceWorker.ready;
             });
         }
+        if (stalled)
+            await serveSite(kind, 10);
         const cdp = await page.context().newCDPSession(page);
         await cdp.send('Network.enable');
         await cdp.send('Network.setCacheDisabled', { cacheDisabled: !warm });
@@ -239,17 +256,24 @@ async function visit(kind, link, { warm = false, cpu = 1, ok = false }) {
         return { time: ok ? NaN : time, bytes, answered };
     } finally {
         await browser.close();
+        if (stalled)
+            await serveSite(kind);
     }
 }
 
 async function visits(count) {
+    const fast = links['10 Mbit/s, 40 ms'];
     const slow = links['1.6 Mbit/s, 150 ms'];
     const timed = [
-        ['cold visit at 10 Mbit/s, 40 ms', links['10 Mbit/s, 40 ms'], {}],
+        ['cold visit at 10 Mbit/s, 40 ms', fast, {}],
+        ['repeat visit at 10 Mbit/s, 40 ms', fast, { warm: true }],
+        ['repeat visit at 10 Mbit/s, 40 ms, CPU 4x slower', fast, { warm: true, cpu: 4 }],
+        ['repeat visit at 10 Mbit/s, 40 ms, the host holding the page 10 s', fast,
+            { warm: true, stalled: true }],
         ['cold visit at 1.6 Mbit/s, 150 ms', slow, {}],
-        ['warm visit at 1.6 Mbit/s, 150 ms', slow, { warm: true }],
+        ['repeat visit at 1.6 Mbit/s, 150 ms', slow, { warm: true }],
         ['cold visit at 1.6 Mbit/s, 150 ms, CPU 4x slower', slow, { cpu: 4 }],
-        ['warm visit at 1.6 Mbit/s, 150 ms, CPU 4x slower', slow, { warm: true, cpu: 4 }],
+        ['repeat visit at 1.6 Mbit/s, 150 ms, CPU 4x slower', slow, { warm: true, cpu: 4 }],
     ];
     let bytes = null;
     for (const [what, link, how] of timed) {
@@ -273,6 +297,8 @@ async function visits(count) {
 }
 
 (async () => {
+    await serveSite('game');
+    await serveSite('bare');
     const game = [], bare = [];
     for (let i = 0; i < runs; ++i) {
         game.push(await local('game'));
@@ -297,5 +323,5 @@ async function visits(count) {
     await visits(3);
 })().catch((error) => {
     console.error(error);
-    process.exit(1);
-});
+    process.exitCode = 1;
+}).finally(() => Object.values(pages).forEach((page) => page.server?.kill()));

@@ -10,20 +10,25 @@ with 304 Not Modified when the browser's copy is as new. Every answer carries
 the headers that the folder's _headers file gives for "/*" (as some static
 hosts read it): the site's Content Security Policy and the like.
 
-With --reports, the policy also asks the browser to report what it refuses
-to /csp-report, and each report is printed as "refused: DIRECTIVE URI": a
-test learns so of every refusal, from the page's first byte on.
+For tests and benchmarks: with --reports, the policy also asks the browser
+to report what it refuses to /csp-report, and each report is printed as
+"refused: DIRECTIVE URI", so a test learns of every refusal from the page's
+first byte on; with --hold-page SECONDS, the page itself (the folder's
+index.html) is answered only after so long, as a stalled host answers.
 
-Usage: serve_site.py [--reports] FOLDER [PORT [ADDRESS]]   (PORT 0: any free one)
-Prints "Serving FOLDER on http://ADDRESS:PORT/" once it listens.
+Usage: serve_site.py [--reports] [--hold-page SECONDS] FOLDER [PORT [ADDRESS]]
+(PORT 0: any free one.) Prints "Serving FOLDER on http://ADDRESS:PORT/" once
+it listens.
 """
+import argparse
 import email.utils
-import json
 import functools
 import http.server
+import json
 import os
 import re
 import sys
+import time
 
 TYPES = {
     '.html': 'text/html; charset=utf-8',
@@ -72,9 +77,10 @@ class Handler(http.server.SimpleHTTPRequestHandler):
     # Connections kept open, as a host's are.
     protocol_version = 'HTTP/1.1'
 
-    def __init__(self, *args, headers, reporting, **kwargs):
+    def __init__(self, *args, headers, reporting, page_delay, **kwargs):
         self.site_headers = headers
         self.reporting = reporting
+        self.page_delay = page_delay
         super().__init__(*args, **kwargs)
 
     def end_headers(self):
@@ -103,6 +109,8 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             if not self.path.split('?')[0].endswith('/'):
                 return super().send_head()
             path = os.path.join(path, 'index.html')
+        if os.path.basename(path) == 'index.html':
+            time.sleep(self.page_delay)
         if not os.path.isfile(path):
             self.send_error(404, 'File not found')
             return None
@@ -150,21 +158,23 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
 
 def main(args):
-    reporting = args[:1] == ['--reports']
-    if reporting:
-        args = args[1:]
-    if not 1 <= len(args) <= 3:
-        sys.exit(__doc__)
-    folder = args[0]
-    port = int(args[1]) if len(args) > 1 else 8000
-    address = args[2] if len(args) > 2 else '127.0.0.1'
-    headers = site_headers(folder)
-    if reporting:
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument('--reports', action='store_true')
+    parser.add_argument('--hold-page', type=float, default=0)
+    parser.add_argument('folder')
+    parser.add_argument('port', type=int, nargs='?', default=8000)
+    parser.add_argument('address', nargs='?', default='127.0.0.1')
+    options = parser.parse_args(args)
+    headers = site_headers(options.folder)
+    if options.reports:
         headers = [(name, f'{value}; report-uri {REPORTS}' if name == 'Content-Security-Policy'
                     else value) for name, value in headers]
-    handler = functools.partial(Handler, directory=folder, headers=headers, reporting=reporting)
-    with http.server.ThreadingHTTPServer((address, port), handler) as server:
-        print(f'Serving {folder} on http://{address}:{server.server_address[1]}/', flush=True)
+    handler = functools.partial(Handler, directory=options.folder, headers=headers,
+                                reporting=options.reports, page_delay=options.hold_page)
+    with http.server.ThreadingHTTPServer((options.address, options.port), handler) as server:
+        print(f'Serving {options.folder} on http://{options.address}:{server.server_address[1]}/',
+              flush=True)
         try:
             server.serve_forever()
         except KeyboardInterrupt:

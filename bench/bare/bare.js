@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Opens the prompt, and answers each click on a button with a new text.
+// Opens the prompt, and answers each click on a button with a new text;
+// kept for later visits by the game's own service worker.
 'use strict';
 {
     const prompt = document.getElementById('prompt');
@@ -11,4 +12,6 @@
             document.getElementById('answer').textContent = `${button.textContent} ${++clicks}`;
         });
     }
+    if ('serviceWorker' in navigator)
+        addEventListener('load', () => navigator.serviceWorker.register('service-worker.js'));
 }

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Keeps what a visit needs, so that the game starts and plays with no
-// network after the first visit. The files a build changes carry their
-// content in their names and are taken from the cache; the page itself is
-// asked of the network first, so a new version is played at the next visit,
-// and it names its own files: an old and a new half never run together.
+// Keeps what a visit needs, so that after the first visit the game starts
+// at once from what is kept, network or none, and plays with no network.
+// The files a build changes carry their content in their names; the page
+// names its own files, and this worker keeps one build whole, the page with
+// them, so an old and a new half never run together. A new build is found
+// by the browser's own check of this worker at each visit, in the
+// background; its worker keeps the new build whole and takes over, so the
+// next visit plays it, while a page already open goes on as it is, unless
+// its player has not touched it yet (start.js).
 'use strict';
 const version = '@version@';
 const files = @files@;
@@ -24,14 +28,18 @@ self.addEventListener('activate', (event) => {
         .then(() => self.clients.claim()));
 });
 
+// The page itself, by any of its addresses: the folder, or index.html.
+function isPage(url) {
+    const scope = new URL(self.registration.scope);
+    const { origin, pathname } = new URL(url);
+    return origin === scope.origin && (pathname === scope.pathname || pathname === `${scope.pathname}index.html`);
+}
+
 self.addEventListener('fetch', (event) => {
     const request = event.request;
     if (request.method !== 'GET')
         return;
-    if (request.mode === 'navigate') {
-        event.respondWith(fetch(request).catch(() =>
-            caches.open(cacheName).then((cache) => cache.match('./'))));
-        return;
-    }
-    event.respondWith(caches.match(request).then((cached) => cached || fetch(request)));
+    const kept = isPage(request.url) ? caches.open(cacheName).then((cache) => cache.match('./')) :
+        caches.match(request);
+    event.respondWith(kept.then((response) => response || fetch(request)));
 });

@@ -12,6 +12,8 @@ inputs always give the same bytes.
 
 Usage: site.py PROGRAM_DIR SITE_DIR    (PROGRAM_DIR holds zapgrid.js and .wasm)
        site.py --precompress DIR       (only the .br and .gz, for another site)
+       site.py --worker DIR            (only the service worker, keeping every
+                                        file of another site)
 """
 import gzip
 import hashlib
@@ -24,9 +26,13 @@ import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
 PACKAGING = HERE.parent
-# Nothing but the site's own files, no inline script or style, no frames.
+# Nothing but the site's own files, no inline script or style, no frames;
+# and where the browser has Trusted Types, no string reaches a script sink
+# but through the page's one policy, which lets the service worker's
+# address through and nothing else (start.js).
 POLICY = ("default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; "
-          "img-src 'self' data:; object-src 'none'; base-uri 'none'")
+          "img-src 'self' data:; object-src 'none'; base-uri 'none'; "
+          "require-trusted-types-for 'script'; trusted-types zapgrid")
 HEADERS = {
     'Content-Security-Policy': POLICY + "; frame-ancestors 'none'",
     'X-Content-Type-Options': 'nosniff',
@@ -78,6 +84,23 @@ def manifest(names):
     }, indent=2) + '\n'
 
 
+def write_worker(site, precached, version):
+    worker = fill(HERE / 'service-worker.js', {
+        'version': version, 'files': json.dumps(precached)})
+    (site / 'service-worker.js').write_text(worker, encoding='utf-8')
+
+
+def keep_all(folder):
+    """The same service worker for another site (the bench's bare page),
+    keeping its page and every other file beside it."""
+    folder = pathlib.Path(folder)
+    names = sorted(path.name for path in folder.iterdir() if path.is_file() and
+                   path.name not in ('index.html', 'service-worker.js', '_headers') and
+                   path.suffix not in ('.br', '.gz'))
+    content = b''.join((folder / name).read_bytes() for name in ['index.html', *names])
+    write_worker(folder, ['./', *names], hashlib.sha256(content).hexdigest()[:12])
+
+
 def build(program, site):
     program, site = pathlib.Path(program), pathlib.Path(site)
     shutil.rmtree(site, ignore_errors=True)
@@ -107,9 +130,7 @@ def build(program, site):
     precached = ['./', 'manifest.webmanifest',
                  *sorted(names[name] for name in names if name not in installed)]
     version = hashlib.sha256((page + manifest(names)).encode()).hexdigest()[:12]
-    worker = fill(HERE / 'service-worker.js', {
-        'version': version, 'files': json.dumps(precached)})
-    (site / 'service-worker.js').write_text(worker, encoding='utf-8')
+    write_worker(site, precached, version)
     headers = ''.join(f'  {name}: {value}\n' for name, value in HEADERS.items())
     (site / '_headers').write_text(f'/*\n{headers}', encoding='utf-8')
     precompress(site)
@@ -118,6 +139,8 @@ def build(program, site):
 def main(args):
     if len(args) == 2 and args[0] == '--precompress':
         precompress(args[1])
+    elif len(args) == 2 and args[0] == '--worker':
+        keep_all(args[1])
     elif len(args) == 2:
         build(*args)
     else:

@@ -3,9 +3,16 @@
 // the program has arrived: a player may type a name and confirm it at once,
 // and the program takes that answer as its prompt's. Tells the program where
 // its .wasm lies (its name carries its content), and keeps the site for
-// offline play once the page has loaded.
+// offline play and quick visits once the page has loaded, a newer build
+// taking over only while the player has not touched the page.
 'use strict';
 var Module = {};
+
+// Whether the player has touched the page yet: typed, pressed or tapped,
+// from the first moment the prompt is there.
+let playerTouched = false;
+for (const type of ['keydown', 'pointerdown', 'input'])
+    addEventListener(type, () => { playerTouched = true; }, { capture: true, once: true });
 
 // What of the game's needs this browser lacks, in words: WebAssembly, which
 // the page's policy lets compile where the browser knows 'wasm-unsafe-eval'
@@ -40,5 +47,36 @@ function missingFeatures() {
         prompt.querySelector('.field').select();
     }
     if ('serviceWorker' in navigator)
-        addEventListener('load', () => navigator.serviceWorker.register('service-worker.js'));
+        addEventListener('load', keepSite);
+}
+
+// The one script address the page hands the browser, let through by the
+// page's one Trusted Types policy where the browser has them.
+function workerAddress() {
+    const address = 'service-worker.js';
+    if (!self.trustedTypes)
+        return address;
+    const policy = trustedTypes.createPolicy('zapgrid', {
+        createScriptURL: (url) => {
+            if (url !== address)
+                throw new TypeError(`not the page's script: ${url}`);
+            return url;
+        },
+    });
+    return policy.createScriptURL(address);
+}
+
+// Registers the worker that keeps the site. A newer build that it finds
+// takes over at once, the page reloaded into it whole, while the player has
+// not touched the page; once they have begun to type or to play, the page
+// stays as it is, and the new build is played at the next visit.
+function keepSite() {
+    const workers = navigator.serviceWorker;
+    // The first visit's worker takes the page over as it starts: no reload.
+    const updating = !!workers.controller;
+    workers.addEventListener('controllerchange', () => {
+        if (updating && !playerTouched)
+            location.reload();
+    });
+    workers.register(workerAddress());
 }

@@ -131,11 +131,21 @@ async function playDesktop(player, url) {
     await answerPrompt(player, 'Ann');
     console.log('a whole game to its score message, with the hostile name as typed');
 
+    await checkWorker(player);
     if (player.tap)
         await tapsJudged(player);
     await resets(player, 'Alt+R', () => player.withAlt('r'));
     console.log('Alt+R began a new game');
     await macKeysChoose(player);
+}
+
+// The service worker registered, through the page's Trusted Types policy
+// where the browser has them.
+async function checkWorker(player) {
+    const { state, trusted } = await player.evaluate(() => navigator.serviceWorker.ready.then(
+        (registration) => ({ state: registration.active.state, trusted: 'trustedTypes' in self })));
+    expect('the service worker', state, 'activated');
+    console.log(`the service worker registered, ${trusted ? 'under Trusted Types' : 'the browser having no Trusted Types'}`);
 }
 
 async function endWithAlt(player) {

@@ -49,7 +49,8 @@ async function checkServer(url) {
         '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml', '.png': 'image/png',
         '.css': 'text/css' };
     const policy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; " +
-        "img-src 'self' data:; object-src 'none'; base-uri 'none'; frame-ancestors 'none'";
+        "img-src 'self' data:; object-src 'none'; base-uri 'none'; require-trusted-types-for 'script'; " +
+        "trusted-types zapgrid; frame-ancestors 'none'";
     const decode = { br: zlib.brotliDecompressSync, gzip: zlib.gunzipSync, undefined: (b) => b };
     const files = fs.readdirSync(siteFolder).filter((f) => path.extname(f) in types);
     for (const file of files) {
@@ -73,27 +74,68 @@ async function checkServer(url) {
         'with the site\'s policy');
 }
 
-// A site as a new build of the game would lay out: the same program, one
-// byte section and one comment longer, so both change their names.
-function rebuiltSite() {
-    const program = path.join(scratch, 'program');
+// A site as a new build of the game would lay out: the same program, a
+// byte section and a comment longer, each marked with the build's number,
+// so both change their names.
+function rebuiltSite(build) {
+    const program = path.join(scratch, `program-${build}`);
     fs.mkdirSync(program);
     const wasm = fs.readFileSync(path.join(programDir, 'zapgrid.wasm'));
-    // A custom section, which the engine skips: id 0, size 8, name "rebuilt".
-    const section = Buffer.from([0, 8, 7, ...Buffer.from('rebuilt')]);
+    // A custom section, which the engine skips: id 0, its size, its name.
+    const name = Buffer.from(`build ${build}`);
+    const section = Buffer.from([0, name.length + 1, name.length, ...name]);
     fs.writeFileSync(path.join(program, 'zapgrid.wasm'), Buffer.concat([wasm, section]));
     fs.writeFileSync(path.join(program, 'zapgrid.js'),
-        fs.readFileSync(path.join(programDir, 'zapgrid.js'), 'utf8') + '\n// rebuilt\n');
-    const site = path.join(scratch, 'site');
+        fs.readFileSync(path.join(programDir, 'zapgrid.js'), 'utf8') + `\n// build ${build}\n`);
+    const site = path.join(scratch, `site-${build}`);
     execFileSync('python3', [siteScript, program, site]);
     return site;
 }
 
-// The program files the page has loaded, by name.
-async function programFiles(page) {
-    return page.evaluate(() => performance.getEntriesByType('resource')
+const isProgram = (name) => /^zapgrid\.[0-9a-f]{12}\.(js|wasm)$/.test(name);
+
+// The program files of a site, by name.
+const programOf = (site) => fs.readdirSync(site).filter(isProgram).sort();
+
+// The program files the page names, and those it has loaded, by name.
+function pageProgram() {
+    const named = [document.querySelector('script[data-program]').dataset.program,
+        ...[...document.scripts].map((script) => script.getAttribute('src')).filter((src) => /^zapgrid\./.test(src))];
+    const loaded = performance.getEntriesByType('resource')
         .map((entry) => new URL(entry.name).pathname.split('/').pop())
-        .filter((name) => /^zapgrid\.[0-9a-f]{12}\.(js|wasm)$/.test(name)).sort());
+        .filter((name) => /^zapgrid\.[0-9a-f]{12}\.(js|wasm)$/.test(name));
+    return { named: named.sort(), loaded: [...new Set(loaded)].sort() };
+}
+
+// The page and the program it runs are the site's build, both. (What the
+// browser takes from its memory cache is not listed as loaded.)
+async function checkBuild(page, site, what) {
+    const { named, loaded } = await page.evaluate(pageProgram);
+    expect(`${what}: the program the page names`, JSON.stringify(named), JSON.stringify(programOf(site)));
+    if (!loaded.length || loaded.some((name) => !named.includes(name)))
+        fail(`${what}: the page names ${named}, and loaded ${loaded}`);
+}
+
+// Waits until the page, reloaded as often as it may be meanwhile, is the
+// site's build.
+async function untilBuild(page, site) {
+    const wanted = JSON.stringify(programOf(site));
+    for (const deadline = Date.now() + 15000; Date.now() < deadline;) {
+        const now = await page.evaluate(pageProgram).catch(() => null);
+        if (now && JSON.stringify(now.named) === wanted)
+            return;
+        await page.waitForTimeout(100);
+    }
+    fail(`the page never became the build of ${site}`);
+}
+
+// Has the service worker look for a new build now, as the browser does at
+// each visit, and waits until the new build's worker has taken over.
+async function findNewBuild(page) {
+    await page.evaluate(() => new Promise((resolve) => {
+        navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true });
+        navigator.serviceWorker.getRegistration().then((registration) => registration.update());
+    }));
 }
 
 const state = (page) => page.evaluate(windowState);
@@ -244,9 +286,70 @@ async function playOnDesktop(browser, url, problems) {
     console.log('Alt+R and the menu\'s Reset! each began a new game');
 }
 
+// Stops the server and serves the site on its port again.
+async function publish(server, site, options) {
+    server.process.kill();
+    server.process = (await serve(serverScript, site, server.port, options)).server;
+}
+
+// New builds published between visits. A visit draws the page from what
+// the service worker keeps, at once, and a new build found meanwhile takes
+// over at once, the page reloaded into it, while the player has not
+// touched the page; once they have typed a name, or play, the page is not
+// reloaded, and the next visit plays the new build. Every page runs the
+// program of its own build.
+async function playUpdates(page, server) {
+    const first = rebuiltSite(1);
+    await publish(server, first);
+    await page.reload();
+    await untilBuild(page, first);
+    await checkBuild(page, first, 'a new build, found while the prompt was untouched');
+    await answerPrompt(page, 'Ann');
+    console.log(`a new build, found while the prompt was untouched, took over at once: ${programOf(first)}`);
+
+    await page.reload();
+    await page.getByRole('dialog', { name: 'Your Identity' }).waitFor();
+    await page.keyboard.type('Bo');
+    await page.evaluate(() => { window.sameVisit = true; });
+    const second = rebuiltSite(2);
+    await publish(server, second);
+    await findNewBuild(page);
+    await page.waitForTimeout(500);
+    expect('the visit of a typed name, once a new build was found',
+        await page.evaluate(() => window.sameVisit && document.querySelector('dialog[open] .field').value), 'Bo');
+    await page.keyboard.press('Enter');
+    await shown(page);
+    await button(page, (await state(page)).target).click();
+    expect('a game under way, a new build kept', await page.evaluate(() => window.sameVisit), true);
+    await checkBuild(page, first, 'a game under way, a new build kept');
+    console.log('a typed name and then a game under way were not reloaded away by a new build');
+
+    await page.reload();
+    await untilBuild(page, second);
+    await checkBuild(page, second, 'the next visit');
+    await answerPrompt(page, 'Cy');
+    console.log(`the next visit played the new build: ${programOf(second)}`);
+    return second;
+}
+
+// The page's host stalled, holding the page 10 s: a visit draws the prompt
+// from what the service worker keeps all the same.
+async function playStalledHost(page, server, site) {
+    await publish(server, site, { holdPage: 10 });
+    const begin = Date.now();
+    await page.reload({ waitUntil: 'commit' });
+    await page.getByRole('dialog', { name: 'Your Identity' }).waitFor({ timeout: 5000 });
+    const took = Date.now() - begin;
+    if (took > 3000)
+        fail(`the host holding the page, the prompt was drawn only ${took} ms after the reload began`);
+    await answerPrompt(page, 'Di');
+    console.log(`the host holding the page 10 s, the prompt was drawn ${took} ms after the reload began`);
+    await publish(server, site);
+}
+
 // After a first visit: the network cut, a reload starts the game from what
-// the service worker kept, and a click is judged; the network back and a new
-// build on the server, the next visit runs the new program, both halves;
+// the service worker kept, and a click is judged; the network back, new
+// builds on the server, taken as playUpdates says; the page's host stalled;
 // Alt+E ends it.
 async function playOffline(browser, url, server, problems) {
     const page = await browser.newPage();
@@ -254,7 +357,6 @@ async function playOffline(browser, url, server, problems) {
     const cdp = await page.context().newCDPSession(page);
     await page.goto(url);
     await answerPrompt(page, 'Ann');
-    const before = await programFiles(page);
     await page.evaluate(() => navigator.serviceWorker.ready);
     await cdp.send('Network.emulateNetworkConditions',
         { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
@@ -267,18 +369,9 @@ async function playOffline(browser, url, server, problems) {
     expect('feedback of a hit, offline', (await state(page)).feedback, words[target]);
     console.log('offline: the reload reached the prompt and a hit was judged');
 
-    const rebuilt = rebuiltSite();
-    server.process = (await serve(serverScript, rebuilt, server.port)).server;
     await cdp.send('Network.emulateNetworkConditions',
         { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
-    await page.reload();
-    await answerPrompt(page, 'Ann');
-    const after = await programFiles(page);
-    const expected = fs.readdirSync(rebuilt).filter((f) => /^zapgrid\.[0-9a-f]{12}\.(js|wasm)$/.test(f)).sort();
-    expect('program after the rebuild', JSON.stringify(after), JSON.stringify(expected));
-    if (after.some((name) => before.includes(name)))
-        fail(`the new visit still ran ${before}`);
-    console.log(`the next visit ran the rebuilt program: ${after.join(', ')}`);
+    await playStalledHost(page, server, await playUpdates(page, server));
 
     await page.keyboard.press('Alt+E');
     await page.waitForFunction(() => document.body.classList.contains('ended'));

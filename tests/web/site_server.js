@@ -5,9 +5,12 @@
 const { spawn } = require('child_process');
 
 // With reports, the server also gathers what the site's policy refused,
-// as the browser reports it, into the returned reports.
-function serve(serverScript, folder, port = 0, { reports = false } = {}) {
-    const server = spawn('python3', [serverScript, ...(reports ? ['--reports'] : []), folder, String(port)],
+// as the browser reports it, into the returned reports; with holdPage, it
+// answers for the page itself only after so many seconds, as a stalled
+// host does.
+function serve(serverScript, folder, port = 0, { reports = false, holdPage = 0 } = {}) {
+    const options = [...(reports ? ['--reports'] : []), '--hold-page', String(holdPage)];
+    const server = spawn('python3', [serverScript, ...options, folder, String(port)],
         { stdio: ['ignore', 'pipe', 'inherit'] });
     const refused = [];
     return new Promise((resolve, reject) => {
