@@ -12,7 +12,7 @@
 // bytes of a cold visit. Prints table rows, each figure beside the bare
 // page's.
 // Usage: node web.js SERVER_SCRIPT GAME_SITE BARE_SITE [RUNS]
-//        (NODE_PATH to playwright-core)
+//        (NODE_PATH to playwright-core; RUNS 0: the visits alone)
 'use strict';
 const fs = require('fs');
 const { chromium } = require('playwright-core');
@@ -228,6 +228,11 @@ async function visit(kind, link, { warm = false, stalled = false, cpu = 1, ok = 
         }
         if (stalled)
             await serveSite(kind, 10);
+        if (warm) {
+            // A blank page first, as a new visit begins: the first visit's
+            // prompt would look like the second's drawn already.
+            await page.goto('about:blank');
+        }
         const cdp = await page.context().newCDPSession(page);
         await cdp.send('Network.enable');
         await cdp.send('Network.setCacheDisabled', { cacheDisabled: !warm });
@@ -299,6 +304,10 @@ async function visits(count) {
 (async () => {
     await serveSite('game');
     await serveSite('bare');
+    if (runs === 0) {
+        await visits(3);
+        return;
+    }
     const game = [], bare = [];
     for (let i = 0; i < runs; ++i) {
         game.push(await local('game'));

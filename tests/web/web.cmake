@@ -33,20 +33,22 @@ add_test(NAME web_setup COMMAND ${NPM} ci --no-audit --no-fund --loglevel=error
 set_tests_properties(web_setup PROPERTIES FIXTURES_SETUP web TIMEOUT 300)
 add_test(NAME web_play COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_chromium.js ${site} ${server}
                                $<TARGET_FILE_DIR:zapgrid> ${PROJECT_SOURCE_DIR}/packaging/web/site.py)
-# Each browser plays whole games, whose ends are timed, and Orca's speech is
-# timed: one browser at a time.
-set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400 RESOURCE_LOCK browser
+# Chromium's play times its games' ends, and Orca's speech is timed: each
+# runs alone, taking both browsers' places. Firefox's and WebKit's plays,
+# which time nothing finer than a game, run side by side in one place each.
+set(every_browser "firefox-place;webkit-place")
+set_tests_properties(web_play PROPERTIES FIXTURES_REQUIRED web TIMEOUT 400 RESOURCE_LOCK "${every_browser}"
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
 find_program(FIREFOX firefox-esr REQUIRED)
 add_test(NAME web_play_firefox COMMAND ${NODE} ${CMAKE_CURRENT_LIST_DIR}/play_in_firefox.js ${site} ${server})
-set_tests_properties(web_play_firefox PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300 RESOURCE_LOCK browser
+set_tests_properties(web_play_firefox PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300 RESOURCE_LOCK firefox-place
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
 
 # WebKit, Safari's engine: WebKitGTK's MiniBrowser over W3C WebDriver, with
 # its accessible tree read over AT-SPI.
 find_program(WEBKIT_DRIVER WebKitWebDriver REQUIRED)
 add_test(NAME web_play_webkit COMMAND ${CMAKE_CURRENT_LIST_DIR}/webkit_session.sh ${site} ${server})
-set_tests_properties(web_play_webkit PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300 RESOURCE_LOCK browser
+set_tests_properties(web_play_webkit PROPERTIES FIXTURES_REQUIRED web TIMEOUT 300 RESOURCE_LOCK webkit-place
                      ENVIRONMENT NODE_PATH=${node_dir}/node_modules)
 
 # Orca reading the page in Chromium, played from the keyboard by what it says.
@@ -58,5 +60,5 @@ if(ORCA AND OPENBOX AND XDOTOOL AND DBUS_RUN_SESSION)
     add_test(NAME web_orca COMMAND ${PROJECT_SOURCE_DIR}/tests/accessibility/orca_in_chromium.sh
                                    ${site} ${server})
     # Orca's speech is timed too, and its first word waits for the program.
-    set_tests_properties(web_orca PROPERTIES TIMEOUT 180 RESOURCE_LOCK browser)
+    set_tests_properties(web_orca PROPERTIES TIMEOUT 180 RESOURCE_LOCK "${every_browser}")
 endif()
