@@ -1,10 +1,10 @@
 # SPDX-License-Identifier: MIT
 # The browser build's site: its bytes against the budget of a first visit;
-# played in Debian's headless Chromium (a desktop, emulated phones, by ear),
-# driven by playwright-core, in Debian's headless Firefox ESR, driven over
-# WebDriver BiDi by puppeteer-core, and in WebKitGTK, driven over W3C
-# WebDriver by selenium-webdriver, as the lock file pins them, installed
-# into the build folder; and read by Orca in Chromium.
+# played in Debian's headless Chromium (a desktop, emulated phones, by ear,
+# light and dark), driven by playwright-core, in Debian's headless Firefox
+# ESR, driven over WebDriver BiDi by puppeteer-core, and in WebKitGTK,
+# driven over W3C WebDriver by selenium-webdriver, as the lock file pins
+# them, installed into the build folder; and read by Orca in Chromium.
 find_program(NODE node REQUIRED)
 find_program(NPM npm REQUIRED)
 find_program(TESSERACT tesseract REQUIRED)
