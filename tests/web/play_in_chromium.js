@@ -92,10 +92,8 @@ function rebuiltSite(build) {
     return site;
 }
 
-const isProgram = (name) => /^zapgrid\.[0-9a-f]{12}\.(js|wasm)$/.test(name);
-
 // The program files of a site, by name.
-const programOf = (site) => fs.readdirSync(site).filter(isProgram).sort();
+const programOf = (site) => fs.readdirSync(site).filter((name) => /^zapgrid\.[0-9a-f]{12}\.(js|wasm)$/.test(name)).sort();
 
 // The program files the page names, and those it has loaded, by name.
 function pageProgram() {

@@ -7,8 +7,7 @@
 // Usage: node play_in_firefox.js SITE_FOLDER SERVER_SCRIPT
 'use strict';
 const puppeteer = require('puppeteer-core');
-const { serve } = require('./site_server');
-const { fail } = require('./page_view');
+const { playSite } = require('./site_server');
 const { playDesktop, endWithAlt, macKeyEnds } = require('./desktop_play');
 
 const [siteFolder, serverScript] = process.argv.slice(2, 4);
@@ -34,11 +33,9 @@ function playerOf(page) {
     };
 }
 
-(async () => {
-    const { server, url, reports } = await serve(serverScript, siteFolder, 0, { reports: true });
+playSite('Firefox', serverScript, siteFolder, async (url, server, problems) => {
     const browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
         headless: true, protocol: 'webDriverBiDi' });
-    const problems = [];
     try {
         console.log(`Firefox ${await browser.version()}`);
         const page = await browser.newPage();
@@ -56,13 +53,5 @@ function playerOf(page) {
         await macKeyEnds(player, true);
     } finally {
         await browser.close();
-        server.kill();
     }
-    problems.push(...reports.map((refused) => `the policy refused ${refused}`));
-    if (problems.length)
-        fail(`the page reported:\n${problems.join('\n')}`);
-    console.log('Firefox play: ok');
-})().catch((error) => {
-    console.error(`FAIL: ${error.message}`);
-    process.exit(1);
 });

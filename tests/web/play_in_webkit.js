@@ -15,8 +15,8 @@ const { Builder, Key } = require('selenium-webdriver');
 const { execFileSync, spawn } = require('child_process');
 const net = require('net');
 const path = require('path');
-const { serve } = require('./site_server');
-const { words, fail, expect } = require('./page_view');
+const { playSite } = require('./site_server');
+const { words, expect } = require('./page_view');
 const { answerPrompt, state, buttonOf, playDesktop, macKeyEnds, endWithAlt } = require('./desktop_play');
 
 const [siteFolder, serverScript] = process.argv.slice(2, 4);
@@ -120,10 +120,8 @@ async function startDriver() {
     }
 }
 
-(async () => {
-    const { server, url, reports } = await serve(serverScript, siteFolder, 0, { reports: true });
+playSite('WebKit', serverScript, siteFolder, async (url, server, problems) => {
     const { service, driver } = await startDriver();
-    const problems = [];
     try {
         const version = (await driver.getCapabilities()).get('browserVersion');
         console.log(`WebKitGTK ${version}: ${await driver.executeScript(() => navigator.userAgent)}`);
@@ -139,13 +137,5 @@ async function startDriver() {
     } finally {
         await driver.quit();
         service.kill();
-        server.kill();
     }
-    problems.push(...reports.map((refused) => `the policy refused ${refused}`));
-    if (problems.length)
-        fail(`the page reported:\n${problems.join('\n')}`);
-    console.log('WebKit play: ok');
-})().catch((error) => {
-    console.error(`FAIL: ${error.message}`);
-    process.exit(1);
 });

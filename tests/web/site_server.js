@@ -27,4 +27,28 @@ function serve(serverScript, folder, port = 0, { reports = false, holdPage = 0 }
     });
 }
 
-module.exports = { serve };
+// Serves the site, asking for the policy's reports, and runs a play on it,
+// play(url, server, problems), which closes its browser itself. The play
+// fails, and the process with it, on any error, any problem the play
+// gathered or any refusal the server heard of.
+function playSite(name, serverScript, folder, play) {
+    const run = async () => {
+        const { server, url, reports } = await serve(serverScript, folder, 0, { reports: true });
+        const problems = [];
+        try {
+            await play(url, server, problems);
+        } finally {
+            server.kill();
+        }
+        problems.push(...reports.map((refused) => `the policy refused ${refused}`));
+        if (problems.length)
+            throw new Error(`the page reported:\n${problems.join('\n')}`);
+        console.log(`${name} play: ok`);
+    };
+    run().catch((error) => {
+        console.error(`FAIL: ${error.message}`);
+        process.exit(1);
+    });
+}
+
+module.exports = { serve, playSite };
